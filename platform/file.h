@@ -1,0 +1,53 @@
+// The file class of the framework: opening reports by its result, everything else
+// raises CFileException. Sizes and offsets are 64-bit.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class CFileException;
+
+class CFile {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareExclusive = 0x0010,
+        shareDenyWrite = 0x0020,
+        shareDenyRead = 0x0030,
+        shareDenyNone = 0x0040,
+        modeCreate = 0x1000,  // create, or truncate an existing file
+        typeBinary = 0x8000,
+    };
+    enum SeekPosition { begin = 0, current = 1, end = 2 };
+
+    CFile() = default;
+    ~CFile();  // closes without raising
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+
+    // False when the file cannot be opened; error (if given) then says why.
+    bool Open(const std::string& path, unsigned flags, CFileException* error = nullptr);
+    bool IsOpen() const;
+    const std::string& GetFilePath() const { return m_strFilePath; }
+
+    // On a file that is not open these raise the invalid-handle error (6), unnamed.
+    uint64_t GetLength() const;
+    uint64_t Seek(int64_t offset, SeekPosition from);
+    // Reads up to count bytes; fewer only at the end of the file.
+    size_t Read(void* buffer, size_t count);
+    // Writes all count bytes; a short write raises the disk-full error for this file.
+    void Write(const void* buffer, size_t count);
+    void Close();
+    // Closes without raising.
+    void Abort();
+
+    // Renames an entry; never replaces an existing one. Failures are raised unnamed.
+    static void Rename(const std::string& oldName, const std::string& newName);
+
+private:
+    intptr_t m_hFile = -1;
+    std::string m_strFilePath;
+};
