@@ -1,0 +1,117 @@
+#include "rename/rename_engine.h"
+
+#include <string>
+#include <vector>
+
+#include "platform/file.h"
+#include "platform/folder.h"
+#include "platform/path.h"
+#include "rename/forbidden_chars.h"
+#include "rename/rename_rules.h"
+#include "rename/rename_texts.h"
+
+namespace {
+
+// A drive root such as "C:\" is too short on purpose.
+constexpr size_t kMinFolderBytes = 4;
+
+class BatchRename {
+public:
+    BatchRename(const RenameSettings& settings, int32_t& serial)
+        : m_s(settings), m_serial(serial), m_prefix(settings.m_strFolder + path::kSeparator) {}
+
+    void Visit(const folder::Entry& entry) {
+        if (entry.name == "." || entry.name == ".." || entry.isHidden) return;
+        if (entry.isDirectory) {
+            FolderEntry(entry.name);
+        } else if (m_s.m_bFilesOnly) {
+            FileEntry(entry.name);
+        }
+    }
+
+    bool succeeded() const { return m_success; }
+    uint32_t renamed() const { return m_renamed; }
+
+private:
+    void FolderEntry(const std::string& name) {
+        if (m_s.m_bFoldersOnly && m_s.m_bChangeName) Sequence(name, true);
+        if (m_s.m_bFoldersOnly && m_s.m_bReplaceText) Replacement(name);
+    }
+
+    // Every rule starts from the listed name; the page selects only one of them.
+    void FileEntry(const std::string& name) {
+        if (m_s.m_bChangeName) Sequence(name, false);
+        if (m_s.m_bChangeExt) Extension(name);
+        if (m_s.m_bReplaceText) Replacement(name);
+    }
+
+    void Sequence(const std::string& name, bool isFolder) {
+        m_serial = rename_rules::Advance(m_serial, m_s.m_nIncrement);
+        Move(name, rename_rules::SequenceName(name, isFolder, m_s.m_strNewName, m_serial,
+                                              m_s.m_bNumberFirst != 0));
+        m_success = true;
+    }
+
+    void Extension(const std::string& name) {
+        std::string newName;
+        if (!rename_rules::ExtensionName(name, m_s.m_strNewExt, newName)) return;
+        Move(name, newName);
+        m_success = true;
+    }
+
+    // Replacements never count towards the success message.
+    void Replacement(const std::string& name) {
+        std::string newName;
+        if (!rename_rules::ReplacedName(name, m_s.m_strFind, m_s.m_strReplace, newName)) return;
+        Move(name, newName);
+    }
+
+    void Move(const std::string& oldName, const std::string& newName) {
+        CFile::Rename(m_prefix + oldName, m_prefix + newName);
+        ++m_renamed;
+    }
+
+    const RenameSettings& m_s;
+    int32_t& m_serial;
+    const std::string m_prefix;
+    bool m_success = false;
+    uint32_t m_renamed = 0;
+};
+
+RenameOutcome Make(Outcome::Status status, std::string reason, uint32_t renamed = 0) {
+    RenameOutcome outcome;
+    outcome.status = status;
+    outcome.reason = std::move(reason);
+    outcome.renamed = renamed;
+    return outcome;
+}
+
+RenameOutcome Refuse(const char* text, EngineNotifications& notify) {
+    notify.ShowMessage(text);
+    return Make(Outcome::kRefused, text);
+}
+
+}  // namespace
+
+RenameOutcome RunBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
+                             EngineNotifications& notify) {
+    m_nSerial = 0;
+    if (settings.m_strFolder.size() < kMinFolderBytes) return Refuse(rename_text::kNoFolder, notify);
+    if (forbidden_chars::InNewNames(settings)) return Refuse(rename_text::kForbiddenChars, notify);
+
+    // The whole listing comes first, so no entry is met again under its new name.
+    std::vector<folder::Entry> entries;
+    if (!folder::List(settings.m_strFolder, entries)) {
+        return Make(Outcome::kFailed, rename_text::kCannotList);
+    }
+    BatchRename run(settings, m_nSerial);
+    for (const folder::Entry& entry : entries) run.Visit(entry);
+
+    if (!run.succeeded()) return Make(Outcome::kDone, std::string(), run.renamed());
+    notify.ShowMessage(rename_text::kSuccess);
+    return Make(Outcome::kDone, rename_text::kSuccess, run.renamed());
+}
+
+void OpenResultFolder(const RenameSettings& settings, EngineNotifications& notify) {
+    notify.OpenFolder(settings.m_strFolder);
+}

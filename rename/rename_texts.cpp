@@ -1,0 +1,10 @@
+#include "rename/rename_texts.h"
+
+namespace rename_text {
+
+const char* const kNoFolder = "请先选择或输入目录!";
+const char* const kSuccess = "改名操作成功!";
+const char* const kForbiddenChars = "文件名不能包含下列任何字符: \\ / : * ? \" < > |";
+const char* const kCannotList = "无法读取该目录的内容，没有改名。";
+
+}  // namespace rename_text
