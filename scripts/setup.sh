@@ -4,17 +4,13 @@ set -euo pipefail
 [ "$(id -u)" = 0 ] && SUDO= || SUDO=sudo
 
 packages=(cmake ninja-build g++ clang libclang-rt-dev googletest
-          mingw-w64 g++-mingw-w64-i686 wine wine32 wine64 xvfb fonts-wqy-microhei fonts-wine
+          mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb fonts-wqy-microhei fonts-wine
           locales imagemagick util-linux coreutils time)
 missing=()
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $SUDO dpkg --add-architecture i386
-    need_update=1
-fi
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
-if [ "${#missing[@]}" -gt 0 ] || [ -n "${need_update:-}" ]; then
+if [ "${#missing[@]}" -gt 0 ]; then
     $SUDO apt-get update -qq
     [ "${#missing[@]}" -gt 0 ] && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi

@@ -1,27 +1,35 @@
-# Sourced by the test and run scripts: a 32-bit Wine prefix of the build's own, a warm
-# Wine session with its I/O detached, and a virtual display. Cleans up on exit.
+# Sourced by the test and run scripts: a Wine prefix of the build's own, a warm Wine
+# session with its I/O detached, and (with --display) a virtual display. Cleans up on exit.
 # Usage: source scripts/wine-env.sh BUILD_DIR [--display]
+# The machine refuses 32-bit code, so this is 64-bit Wine running the x86-64 build.
 quillet_build=$(cd "$1" && pwd)
-export WINEARCH=win32 WINEDEBUG=-all
+export WINEDEBUG=-all WINELOADER=/usr/lib/wine/wine64
 export WINEPREFIX="$quillet_build/wineprefix" QUILLET_WINEPREFIX="$quillet_build/wineprefix"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv="
+# Wine takes the ANSI code page 936 from this locale (scripts/setup.sh generates it).
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+unset WINEARCH
+
+quillet_wine() { /usr/lib/wine/wine64 "$@" </dev/null; }
+quillet_wineserver() { /usr/lib/wine/wineserver64 "$@"; }
 
 quillet_cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
+    quillet_wineserver -k >/dev/null 2>&1 || true
     [ -n "${QUILLET_XVFB_PID:-}" ] && kill "$QUILLET_XVFB_PID" 2>/dev/null || true
 }
 trap quillet_cleanup EXIT
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i </dev/null >/dev/null 2>&1
-    wineserver -w
+    quillet_wine wineboot -i >/dev/null 2>&1
+    quillet_wineserver -w
 fi
 # Wine's service processes must not inherit a pipe that a caller reads to its end.
-wineserver -p </dev/null >/dev/null 2>&1
-wine cmd /c exit </dev/null >/dev/null 2>&1
+quillet_wineserver -p </dev/null >/dev/null 2>&1
+quillet_wine cmd /c exit >/dev/null 2>&1
 
-if [ "${2:-}" = --display ] && [ -z "${QUILLET_XVFB_PID:-}" ]; then
+if [ "${2:-}" = --display-if-none ] && [ -n "${DISPLAY:-}" ]; then
+    :  # a person's own display is there: use it
+elif [ -n "${2:-}" ] && [ -z "${QUILLET_XVFB_PID:-}" ]; then
     quillet_fd_file=$(mktemp)
     Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$quillet_fd_file" >/dev/null 2>&1 &
     QUILLET_XVFB_PID=$!
@@ -29,5 +37,5 @@ if [ "${2:-}" = --display ] && [ -z "${QUILLET_XVFB_PID:-}" ]; then
     export DISPLAY=":$(head -n1 "$quillet_fd_file")"
     rm -f "$quillet_fd_file"
     # Wine draws its own title bars; closing a window then does not stall.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    quillet_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
