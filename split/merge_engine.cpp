@@ -1,0 +1,184 @@
+#include "split/merge_engine.h"
+
+#include <algorithm>
+
+#include "platform/file.h"
+#include "platform/file_exception.h"
+#include "platform/folder.h"
+#include "platform/path.h"
+#include "platform/text.h"
+#include "split/block_copy.h"
+#include "split/piece_format.h"
+#include "split/split_engine.h"
+#include "split/split_texts.h"
+
+uint64_t g_nPieceSize[kPieceSizeEntries];
+
+namespace {
+
+constexpr size_t kShortestPath = 3;
+
+// Opens the file and extracts its header into fields; a file that cannot be opened
+// extracts nothing.
+void ReadHeader(const std::string& path, const PieceHeaderFields& fields) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary)) return;
+    FileByteSource source(file);
+    PieceReader reader(source);
+    ExtractPieceHeader(reader, fields);
+}
+
+bool IsPieceFile(const std::string& path) {
+    uint64_t ignored[4] = {};
+    char magic[8] = "?";
+    ReadHeader(path, {ignored[0], ignored[1], ignored[2], ignored[3], magic});
+    return IsPieceMagic(magic);
+}
+
+}  // namespace
+
+uint64_t MergeState::PieceSize(size_t position) const {
+    if (position < kPieceSizeEntries) return g_nPieceSize[position];
+    return m_arrMorePieceSizes.at(position - kPieceSizeEntries);
+}
+
+PieceHeaderFields MergeEngine::StateFields() {
+    return {m_state.m_nPieceIndex, m_state.m_nPieceCount, m_state.m_nChunkSize,
+            m_state.m_nDataSize, m_state.m_szMagic};
+}
+
+bool MergeEngine::ReadPieceHeader(const std::string& path) {
+    // A header without a word must never match the magic left by an earlier one.
+    m_state.m_szMagic[0] = '?';
+    if (path.size() < kShortestPath) return false;
+    ReadHeader(path, StateFields());
+    return IsPieceMagic(m_state.m_szMagic);
+}
+
+// Every entry of the piece folder whose path contains "spt"; folders too, since
+// they fail the header test anyway.
+bool MergeEngine::ListCandidates(std::vector<std::string>& candidates) const {
+    std::vector<folder::Entry> entries;
+    if (!folder::List(m_fields.m_strPieceFolder, entries)) return false;
+    const std::string prefix = m_fields.m_strPieceFolder + path::kSeparator;
+    for (const folder::Entry& entry : entries) {
+        if (entry.name == "." || entry.name == "..") continue;
+        std::string candidate = prefix + entry.name;
+        if (text::Find(candidate, "spt") != std::string::npos) candidates.push_back(candidate);
+    }
+    return true;
+}
+
+// Listings come in no useful order ("x10" before "x2"), so the pieces are joined by
+// their index; equal indexes keep the listing's order.
+void MergeEngine::KeepInMergeOrder(std::vector<Found>& found) {
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Found& a, const Found& b) { return a.index < b.index; });
+    m_state.m_arrPieces.clear();
+    m_state.m_arrMorePieceSizes.clear();
+    for (size_t k = 0; k < found.size(); ++k) {
+        m_state.m_arrPieces.push_back(found[k].path);
+        if (k < kPieceSizeEntries) {
+            g_nPieceSize[k] = found[k].dataSize;
+        } else {
+            m_state.m_arrMorePieceSizes.push_back(found[k].dataSize);
+        }
+        m_state.m_nTotalSize += found[k].dataSize;
+    }
+}
+
+Outcome MergeEngine::ScanPieceFolder() {
+    if (!ReadPieceHeader(m_fields.m_strPiecePath)) {
+        m_notify.ShowMessage(split_text::kWrongFile);
+        return Outcome::Refused(split_text::kWrongFile);
+    }
+    std::vector<std::string> candidates;
+    if (!ListCandidates(candidates)) {
+        return Outcome::Failed(split_text::Format(split_text::kCannotListFolder,
+                                                  m_fields.m_strPieceFolder));
+    }
+    std::vector<Found> found;
+    for (const std::string& candidate : candidates) {
+        if (ReadPieceHeader(candidate)) {
+            found.push_back({m_state.m_nPieceIndex, m_state.m_nDataSize, candidate});
+        }
+    }
+    KeepInMergeOrder(found);
+    // The count to meet is that of the header read last, valid or not.
+    if (found.size() == m_state.m_nPieceCount) return Outcome::Done();
+    if (found.size() < m_state.m_nPieceCount) {
+        m_notify.ShowMessage(split_text::kMissingPieces);
+        return Outcome::Refused(split_text::kMissingPieces);
+    }
+    return Outcome::Refused(split_text::kTooManyPieces);
+}
+
+// Creating the output empties it, so it must not be a piece the merge would read.
+bool MergeEngine::OutputIsAPiece() const {
+    const std::string& output = m_fields.m_strOutputPath;
+    if (folder::SameFile(output, m_fields.m_strPiecePath)) return true;
+    std::vector<std::string> candidates;
+    if (!ListCandidates(candidates)) return false;
+    for (const std::string& candidate : candidates) {
+        if (folder::SameFile(candidate, output) && IsPieceFile(candidate)) return true;
+    }
+    return false;
+}
+
+void MergeEngine::CopyPiece(size_t position, BlockCopier& copier, CFile& output) {
+    const std::string& piecePath = m_state.m_arrPieces[position];
+    CFile piece;
+    CFileException error(CFileException::none, 0);
+    if (!piece.Open(piecePath, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary,
+                    &error)) {
+        error.m_strFileName = piecePath;
+        throw error;
+    }
+    FileByteSource source(piece);
+    PieceReader reader(source);
+    ExtractPieceHeader(reader, StateFields());
+    reader.SkipByte();
+    // The size recorded by the scan, not the one just read again.
+    copier.Copy(m_state.PieceSize(position),
+                [&](char* buffer, size_t count) { return reader.ReadData(buffer, count); },
+                piecePath, output);
+    piece.Close();
+}
+
+void MergeEngine::CopyPieces(CFile& output) {
+    BlockCopier copier(m_notify);
+    m_notify.SetProgressRange(1, static_cast<uint32_t>(m_state.m_nTotalSize / kSplitBlockSize %
+                                                       65536));
+    // The count is read again from every piece copied; the copy never goes past the
+    // pieces the scan collected.
+    for (size_t i = 0; i < m_state.m_nPieceCount && i < m_state.m_arrPieces.size(); ++i) {
+        CopyPiece(i, copier, output);
+    }
+}
+
+Outcome MergeEngine::MergePieces() {
+    WaitCursorScope wait(m_notify);
+    m_state.m_nTotalSize = 0;
+    if (m_fields.m_strOutputPath.size() < kShortestPath) {
+        return Outcome::Failed(split_text::kOutputPathTooShort);
+    }
+    if (OutputIsAPiece()) {
+        m_notify.ShowMessage(split_text::kOutputIsPiece);
+        return Outcome::Refused(split_text::kOutputIsPiece);
+    }
+    CFile output;
+    if (!output.Open(m_fields.m_strOutputPath, CFile::modeCreate | CFile::modeWrite |
+                                                   CFile::shareExclusive | CFile::typeBinary)) {
+        return Outcome::Failed(
+            split_text::Format(split_text::kCannotCreateOutput, m_fields.m_strOutputPath));
+    }
+    Outcome scan = ScanPieceFolder();
+    if (!scan.ok()) {
+        output.Close();
+        return scan;
+    }
+    CopyPieces(output);
+    output.Close();
+    m_notify.OpenFolder(m_fields.m_strOutputFolder);
+    return Outcome::Done();
+}

@@ -1,0 +1,30 @@
+#include "split/split_texts.h"
+
+namespace split_text {
+
+const char kChunkOutOfRange[] = "分块大小须介于1MB和700MB之间!";
+const char kChunkLargerThanSource[] = "分块大小比原文件大,无法分割!";
+const char kFolderExists[] = "目录已存在,覆盖吗?";
+const char kNoParts[] = "分割份数至少为1,无法分割!";
+const char kEmptySourceByParts[] = "原文件是空的,无法按份数分割!";
+
+const char kWrongFile[] = "选择了错误的文件!";
+const char kMissingPieces[] = "缺少文件,无法合并!";
+const char kOutputIsPiece[] = "输出文件不能是待合并的分割文件!";
+
+const char kNoChunkSizeYet[] = "设置无效,还没有可用的分块大小,未分割。";
+const char kFolderNotReused[] = "目录已存在,未覆盖,未分割。";
+const char kOutputPathTooShort[] = "输出文件路径太短,未合并。";
+const char kCannotCreateOutput[] = "无法创建输出文件 %s";
+const char kCannotListFolder[] = "无法列出文件夹 %s 的内容,未合并。";
+const char kTooManyPieces[] = "找到的分割文件多于记录的份数(文件夹中可能有另一组分割文件),无法合并!";
+
+std::string Format(const char* text, const std::string& value) {
+    std::string result = text;
+    // No trail byte of code page 936 is a '%', so a byte search is safe here.
+    size_t at = result.find("%s");
+    if (at != std::string::npos) result.replace(at, 2, value);
+    return result;
+}
+
+}  // namespace split_text

@@ -1,0 +1,73 @@
+// Joins a series of piece files back into one file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/engine_notifications.h"
+#include "platform/outcome.h"
+
+class BlockCopier;
+class CFile;
+struct PieceHeaderFields;
+
+// Data sizes of the pieces collected by the latest scan, in merge order. Pieces
+// past its end keep their sizes in the merge state instead.
+constexpr size_t kPieceSizeEntries = 1024;
+extern uint64_t g_nPieceSize[kPieceSizeEntries];
+
+// The Merge page's inputs; the page inherits them, so the names are the page's.
+struct MergeFields {
+    std::string m_strPiecePath;
+    std::string m_strPieceFolder;  // without a trailing separator
+    std::string m_strOutputPath;
+    std::string m_strOutputFolder;  // without a trailing separator
+};
+
+// Lives with the page and carries over from one merge to the next.
+struct MergeState {
+    std::vector<std::string> m_arrPieces;        // valid pieces, in merge order
+    std::vector<uint64_t> m_arrMorePieceSizes;   // sizes of pieces 1024 and on
+    // The header read last, valid or not.
+    uint64_t m_nPieceIndex = 0;
+    uint64_t m_nPieceCount = 0;
+    uint64_t m_nChunkSize = 0;
+    uint64_t m_nDataSize = 0;
+    uint64_t m_nTotalSize = 0;  // sum of the collected data sizes
+    char m_szMagic[8]{};
+
+    uint64_t PieceSize(size_t position) const;
+};
+
+class MergeEngine {
+public:
+    MergeEngine(const MergeFields& fields, MergeState& state, EngineNotifications& notify)
+        : m_fields(fields), m_state(state), m_notify(notify) {}
+
+    // True when the file is a piece; leaves its header values in the merge state.
+    bool ReadPieceHeader(const std::string& path);
+    // Checks the chosen piece, collects the valid pieces of its folder and orders
+    // them by their piece index; done when their number matches the piece count.
+    Outcome ScanPieceFolder();
+    // The whole merge. A piece that cannot be opened or holds fewer bytes than its
+    // header says, and a failed write to the output, raise CFileException.
+    Outcome MergePieces();
+
+private:
+    struct Found {
+        uint64_t index;
+        uint64_t dataSize;
+        std::string path;
+    };
+    PieceHeaderFields StateFields();
+    bool ListCandidates(std::vector<std::string>& candidates) const;
+    void KeepInMergeOrder(std::vector<Found>& found);
+    bool OutputIsAPiece() const;
+    void CopyPieces(CFile& output);
+    void CopyPiece(size_t position, BlockCopier& copier, CFile& output);
+
+    const MergeFields& m_fields;
+    MergeState& m_state;
+    EngineNotifications& m_notify;
+};

@@ -1,0 +1,31 @@
+// Every text that splitting and merging show, in the system code page.
+#pragma once
+
+#include <string>
+
+namespace split_text {
+
+// Shown by the split.
+extern const char kChunkOutOfRange[];
+extern const char kChunkLargerThanSource[];
+extern const char kFolderExists[];
+extern const char kNoParts[];
+extern const char kEmptySourceByParts[];
+
+// Shown by the merge.
+extern const char kWrongFile[];
+extern const char kMissingPieces[];
+extern const char kOutputIsPiece[];
+
+// Why a run ended where the window says nothing; the terminal prints these.
+extern const char kNoChunkSizeYet[];
+extern const char kFolderNotReused[];
+extern const char kOutputPathTooShort[];
+extern const char kCannotCreateOutput[];   // %s = the output path
+extern const char kCannotListFolder[];     // %s = the piece folder
+extern const char kTooManyPieces[];
+
+// The text with its first "%s" replaced by value.
+std::string Format(const char* text, const std::string& value);
+
+}  // namespace split_text
