@@ -16,7 +16,8 @@ constexpr char kSeparator = '/';
 // "D:\\video\\movie.avi" -> "D:\\video" (no separator: the folder the way a folder
 // picker returns it); the whole text when there is no separator.
 std::string FolderOf(const std::string& p, text::CodePage cp = text::SystemCodePage());
-// "D:\\video\\movie.avi" -> "D:\\video\\" (up to and including the last separator).
+// "D:\\video\\movie.avi" -> "D:\\video\\" (up to and including the last separator);
+// empty when there is no separator.
 std::string FolderWithSeparator(const std::string& p, text::CodePage cp = text::SystemCodePage());
 // "D:\\video\\movie.avi" -> "movie.avi".
 std::string NameOf(const std::string& p, text::CodePage cp = text::SystemCodePage());

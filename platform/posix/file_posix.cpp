@@ -1,0 +1,209 @@
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/file.h"
+#include "platform/file_exception.h"
+#include "platform/posix/os_error_posix.h"
+
+namespace {
+
+constexpr long kInvalidHandle = 6;
+constexpr long kAccessDenied = 5;
+constexpr long kSharingViolation = 32;
+constexpr long kNameExists = 183;
+constexpr long kDiskFull = 112;
+constexpr long kNegativeSeek = 131;
+
+// Reads and writes go in pieces no larger than this, whatever the caller asks.
+constexpr size_t kMaxTransfer = 1u << 30;
+
+int AccessFlags(unsigned flags) {
+    switch (flags & 3u) {
+        case CFile::modeWrite: return O_WRONLY;
+        case CFile::modeReadWrite: return O_RDWR;
+        default: return O_RDONLY;
+    }
+}
+
+// Sharing is emulated with advisory locks held while the file is open: an exclusive
+// open holds the only lock, every other open a shared one, so each of them keeps an
+// exclusive open out and an exclusive open keeps them all out.
+bool TakeShareLock(int fd, unsigned flags) {
+    int op = (flags & 0x70u) == CFile::shareExclusive ? LOCK_EX : LOCK_SH;
+    if (flock(fd, op | LOCK_NB) == 0) return true;
+    // Systems without flock support get no sharing rules rather than no files.
+    return errno != EWOULDBLOCK;
+}
+
+void FillError(CFileException* error, long code, const std::string& path) {
+    if (!error) return;
+    error->m_cause = CFileException::OsErrorToException(code);
+    error->m_lOsError = code;
+    error->m_strFileName = path;
+}
+
+// An open descriptor that still fails with EBADF was not opened for that direction;
+// Windows calls that access denied.
+long TransferError(int err) { return err == EBADF ? kAccessDenied : os_error::FromErrno(err); }
+
+int Whence(CFile::SeekPosition from) {
+    switch (from) {
+        case CFile::current: return SEEK_CUR;
+        case CFile::end: return SEEK_END;
+        default: return SEEK_SET;
+    }
+}
+
+}  // namespace
+
+CFile::~CFile() { Abort(); }
+
+bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
+    Abort();
+    // Truncation waits until the share lock is held, so a refused open loses nothing.
+    int oflags = AccessFlags(flags) | O_CLOEXEC | ((flags & modeCreate) ? O_CREAT : 0);
+    int fd = ::open(path.c_str(), oflags, 0666);
+    if (fd < 0) {
+        FillError(error, os_error::FromErrnoForPath(errno, path), path);
+        return false;
+    }
+    long failure = 0;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        failure = kAccessDenied;  // a folder is not a file to Windows either
+    } else if (!TakeShareLock(fd, flags)) {
+        failure = kSharingViolation;
+    } else if ((flags & modeCreate) && ftruncate(fd, 0) != 0) {
+        failure = os_error::FromErrno(errno);
+    }
+    if (failure != 0) {
+        ::close(fd);
+        FillError(error, failure, path);
+        return false;
+    }
+    m_hFile = fd;
+    m_strFilePath = path;
+    return true;
+}
+
+bool CFile::IsOpen() const { return m_hFile >= 0; }
+
+uint64_t CFile::GetLength() const {
+    if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
+    struct stat st;
+    if (fstat(static_cast<int>(m_hFile), &st) != 0) os_error::ThrowErrno(errno);
+    return static_cast<uint64_t>(st.st_size);
+}
+
+uint64_t CFile::Seek(int64_t offset, SeekPosition from) {
+    if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
+    off_t pos = lseek(static_cast<int>(m_hFile), static_cast<off_t>(offset), Whence(from));
+    if (pos < 0) {
+        // Windows names a seek before the start of the file separately.
+        CFileException::ThrowOsError(errno == EINVAL ? kNegativeSeek : os_error::FromErrno(errno));
+    }
+    return static_cast<uint64_t>(pos);
+}
+
+size_t CFile::Read(void* buffer, size_t count) {
+    if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
+    char* out = static_cast<char*>(buffer);
+    size_t done = 0;
+    while (done < count) {
+        size_t want = count - done < kMaxTransfer ? count - done : kMaxTransfer;
+        ssize_t n = ::read(static_cast<int>(m_hFile), out + done, want);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) CFileException::ThrowOsError(TransferError(errno), m_strFilePath);
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
+    }
+    return done;
+}
+
+void CFile::Write(const void* buffer, size_t count) {
+    if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
+    const char* in = static_cast<const char*>(buffer);
+    size_t done = 0;
+    while (done < count) {
+        size_t want = count - done < kMaxTransfer ? count - done : kMaxTransfer;
+        ssize_t n = ::write(static_cast<int>(m_hFile), in + done, want);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) CFileException::ThrowOsError(TransferError(errno), m_strFilePath);
+        // Nothing written and no reason given: the medium took no more.
+        if (n == 0) CFileException::ThrowOsError(kDiskFull, m_strFilePath);
+        done += static_cast<size_t>(n);
+    }
+}
+
+void CFile::Close() {
+    if (!IsOpen()) return;
+    int fd = static_cast<int>(m_hFile);
+    m_hFile = -1;
+    m_strFilePath.clear();
+    // The descriptor is gone even when close reports a failure (a late write error).
+    if (::close(fd) != 0 && errno != EINTR) os_error::ThrowErrno(errno);
+}
+
+void CFile::Abort() {
+    if (!IsOpen()) return;
+    ::close(static_cast<int>(m_hFile));
+    m_hFile = -1;
+    m_strFilePath.clear();
+}
+
+namespace {
+
+bool IsFolder(const std::string& p) {
+    struct stat st;
+    return lstat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool Exists(const std::string& p) {
+    struct stat st;
+    return lstat(p.c_str(), &st) == 0;
+}
+
+// A missing entry is blamed on whichever side is missing, the way Windows reports it.
+[[noreturn]] void ThrowRenameError(int err, const std::string& oldName,
+                                   const std::string& newName) {
+    const std::string& blamed = err == ENOENT && Exists(oldName) ? newName : oldName;
+    long code = os_error::FromErrnoForPath(err, blamed);
+    throw CFileException(CFileException::OsErrorToException(code), code);
+}
+
+// For file systems without renameat2: a hard link cannot replace anything, so it
+// makes a file's move atomic; folders (and systems without links) check first.
+void RenameWithoutReplace(const std::string& oldName, const std::string& newName) {
+    if (!IsFolder(oldName)) {
+        if (link(oldName.c_str(), newName.c_str()) == 0) {
+            if (unlink(oldName.c_str()) != 0) ThrowRenameError(errno, oldName, newName);
+            return;
+        }
+        if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP) {
+            ThrowRenameError(errno, oldName, newName);
+        }
+    }
+    if (Exists(newName)) CFileException::ThrowOsError(kNameExists);
+    if (::rename(oldName.c_str(), newName.c_str()) != 0) {
+        ThrowRenameError(errno, oldName, newName);
+    }
+}
+
+}  // namespace
+
+void CFile::Rename(const std::string& oldName, const std::string& newName) {
+#ifdef RENAME_NOREPLACE
+    if (renameat2(AT_FDCWD, oldName.c_str(), AT_FDCWD, newName.c_str(), RENAME_NOREPLACE) == 0) {
+        return;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+        ThrowRenameError(errno, oldName, newName);
+    }
+#endif
+    RenameWithoutReplace(oldName, newName);
+}

@@ -1,0 +1,78 @@
+#include "platform/text.h"
+
+namespace text {
+namespace {
+
+size_t GbkCharLength(const std::string& s, size_t pos) {
+    unsigned char lead = static_cast<unsigned char>(s[pos]);
+    bool isLead = lead >= 0x81 && lead <= 0xFE;
+    // A lead byte cut off by the end of the text stands alone.
+    return isLead && pos + 1 < s.size() ? 2 : 1;
+}
+
+size_t Utf8AnnouncedLength(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 1;
+}
+
+size_t Utf8CharLength(const std::string& s, size_t pos) {
+    size_t n = Utf8AnnouncedLength(static_cast<unsigned char>(s[pos]));
+    if (pos + n > s.size()) return 1;
+    for (size_t i = 1; i < n; ++i) {
+        // A broken sequence must not swallow the ASCII byte that follows its lead.
+        if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return 1;
+    }
+    return n;
+}
+
+bool MatchesAt(const std::string& s, size_t pos, const std::string& what) {
+    return s.compare(pos, what.size(), what) == 0;
+}
+
+}  // namespace
+
+size_t CharLength(const std::string& s, size_t pos, CodePage cp) {
+    if (pos >= s.size()) return 1;
+    return cp == CodePage::kGbk ? GbkCharLength(s, pos) : Utf8CharLength(s, pos);
+}
+
+size_t ReverseFind(const std::string& s, char ch, CodePage cp) {
+    size_t found = std::string::npos;
+    for (size_t pos = 0; pos < s.size(); pos += CharLength(s, pos, cp)) {
+        if (s[pos] == ch) found = pos;
+    }
+    return found;
+}
+
+size_t Find(const std::string& s, const std::string& what, size_t start, CodePage cp) {
+    if (what.empty()) return std::string::npos;
+    // Character boundaries are only known when walking from the start of the text.
+    for (size_t pos = 0; pos < s.size(); pos += CharLength(s, pos, cp)) {
+        if (pos >= start && MatchesAt(s, pos, what)) return pos;
+    }
+    return std::string::npos;
+}
+
+int Replace(std::string& s, const std::string& from, const std::string& to, CodePage cp) {
+    if (from.empty()) return 0;
+    std::string result;
+    int count = 0;
+    size_t pos = 0;
+    while (pos < s.size()) {
+        if (MatchesAt(s, pos, from)) {
+            result += to;
+            pos += from.size();
+            ++count;
+        } else {
+            size_t n = CharLength(s, pos, cp);
+            result.append(s, pos, n);
+            pos += n;
+        }
+    }
+    if (count > 0) s.swap(result);
+    return count;
+}
+
+}  // namespace text

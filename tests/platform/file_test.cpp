@@ -1,0 +1,206 @@
+#include "platform/file.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "common/temp_dir.h"
+#include "platform/file_exception.h"
+#include "platform/folder.h"
+#include "platform/path.h"
+
+namespace {
+
+const std::string kSep(1, path::kSeparator);
+
+const unsigned kCreate = CFile::modeCreate | CFile::modeWrite | CFile::typeBinary;
+const unsigned kRead = CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary;
+const unsigned kExclusive = CFile::modeRead | CFile::shareExclusive | CFile::typeBinary;
+
+// Runs op and returns the file error it raised; fails the test when it raised none.
+CFileException Raised(const std::function<void()>& op) {
+    try {
+        op();
+    } catch (const CFileException& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no file error raised";
+    return CFileException(CFileException::none, 0);
+}
+
+void ExpectError(const CFileException& e, long code, const std::string& name) {
+    EXPECT_EQ(e.m_lOsError, code);
+    EXPECT_EQ(e.m_cause, CFileException::OsErrorToException(code));
+    EXPECT_EQ(e.m_strFileName, name);
+}
+
+TEST(File, WritesReadsSeeksAndStopsAtTheEnd) {
+    TempDir dir;
+    const std::string path = dir.Join("data.bin");
+    {
+        CFile out;
+        ASSERT_TRUE(out.Open(path, kCreate));
+        EXPECT_EQ(out.GetFilePath(), path);
+        out.Write("0123456789", 10);
+        out.Write("", 0);
+        EXPECT_EQ(out.GetLength(), 10u);
+        out.Close();
+        EXPECT_FALSE(out.IsOpen());
+    }
+    CFile in;
+    ASSERT_TRUE(in.Open(path, kRead));
+    EXPECT_EQ(in.GetLength(), 10u);
+    char buf[16] = {};
+    EXPECT_EQ(in.Read(buf, 4), 4u);
+    EXPECT_EQ(std::string(buf, 4), "0123");
+    EXPECT_EQ(in.Seek(2, CFile::current), 6u);
+    EXPECT_EQ(in.Read(buf, 16), 4u);  // only what is left
+    EXPECT_EQ(std::string(buf, 4), "6789");
+    EXPECT_EQ(in.Read(buf, 16), 0u);
+    EXPECT_EQ(in.Seek(-3, CFile::end), 7u);
+    EXPECT_EQ(in.Seek(1, CFile::begin), 1u);
+    EXPECT_EQ(in.Seek(100, CFile::begin), 100u);  // past the end is allowed
+    EXPECT_EQ(in.Read(buf, 1), 0u);
+}
+
+TEST(File, CreateTruncatesAndKeepsSystemCodePageNames) {
+    TempDir dir;
+    dir.WriteFile("数据.bin", "old content");
+    CFile f;
+    ASSERT_TRUE(f.Open(dir.Join("数据.bin"), kCreate));
+    f.Write("new", 3);
+    f.Close();
+    EXPECT_EQ(dir.ReadFile("数据.bin"), "new");
+}
+
+TEST(File, FailedOpenFillsTheErrorWithCodeAndPath) {
+    TempDir dir;
+    CFileException error(CFileException::none, 0);
+    CFile f;
+    const std::string missing = dir.Join("missing.bin");
+    EXPECT_FALSE(f.Open(missing, kRead, &error));
+    EXPECT_FALSE(f.IsOpen());
+    ExpectError(error, 2, missing);
+
+    const std::string noFolder = dir.Join("no-folder") + kSep + "x.bin";
+    EXPECT_FALSE(f.Open(noFolder, kCreate, &error));
+    ExpectError(error, 3, noFolder);
+
+    EXPECT_FALSE(f.Open(dir.path(), kRead, &error));  // a folder is not a file
+    ExpectError(error, 5, dir.path());
+
+    EXPECT_FALSE(f.Open(missing, kRead));  // no error object wanted
+}
+
+TEST(File, ClosedFileRaisesInvalidHandleUnnamed) {
+    CFile f;
+    char buf[4];
+    ExpectError(Raised([&] { f.GetLength(); }), 6, "");
+    ExpectError(Raised([&] { f.Seek(0, CFile::begin); }), 6, "");
+    ExpectError(Raised([&] { f.Read(buf, 4); }), 6, "");
+    ExpectError(Raised([&] { f.Write(buf, 4); }), 6, "");
+    EXPECT_EQ(Raised([&] { f.Read(buf, 4); }).m_cause, CFileException::fileNotFound);
+    EXPECT_NO_THROW(f.Close());
+    EXPECT_NO_THROW(f.Abort());
+}
+
+TEST(File, TransferAgainstTheOpenModeRaisesAccessDeniedWithThePath) {
+    TempDir dir;
+    dir.WriteFile("a.bin", "abc");
+    const std::string path = dir.Join("a.bin");
+    char buf[4];
+    {
+        CFile f;
+        ASSERT_TRUE(f.Open(path, kRead));
+        ExpectError(Raised([&] { f.Write("x", 1); }), 5, path);
+    }
+    CFile f;
+    ASSERT_TRUE(f.Open(path, CFile::modeWrite));
+    ExpectError(Raised([&] { f.Read(buf, 1); }), 5, path);
+    EXPECT_EQ(dir.ReadFile("a.bin"), "abc");
+}
+
+TEST(File, SeekBeforeTheStartRaisesBadSeekUnnamed) {
+    TempDir dir;
+    dir.WriteFile("a.bin", "abc");
+    CFile f;
+    ASSERT_TRUE(f.Open(dir.Join("a.bin"), kRead));
+    CFileException e = Raised([&] { f.Seek(-1, CFile::begin); });
+    EXPECT_EQ(e.m_cause, CFileException::badSeek);
+    EXPECT_EQ(e.m_strFileName, "");
+}
+
+TEST(File, ExclusiveOpenKeepsOthersOutUntilClosed) {
+    TempDir dir;
+    dir.WriteFile("a.bin", "keep me");
+    const std::string path = dir.Join("a.bin");
+    CFileException error(CFileException::none, 0);
+    {
+        CFile holder;
+        ASSERT_TRUE(holder.Open(path, kExclusive));
+        CFile other;
+        EXPECT_FALSE(other.Open(path, kRead, &error));
+        ExpectError(error, 32, path);
+        // A refused create must not have emptied the file.
+        EXPECT_FALSE(other.Open(path, kCreate, &error));
+        EXPECT_EQ(error.m_lOsError, 32);
+    }  // the destructor lets go
+    EXPECT_EQ(dir.ReadFile("a.bin"), "keep me");
+
+    CFile reader;
+    ASSERT_TRUE(reader.Open(path, kRead));
+    CFile second;
+    EXPECT_TRUE(second.Open(path, kRead));  // readers share
+    CFile exclusive;
+    EXPECT_FALSE(exclusive.Open(path, kExclusive, &error));
+    EXPECT_EQ(error.m_lOsError, 32);
+}
+
+#ifndef _WIN32
+TEST(File, WriteOnAFullDeviceRaisesDiskFullWithThePath) {
+    CFile f;
+    if (!f.Open("/dev/full", CFile::modeWrite)) GTEST_SKIP() << "no /dev/full";
+    ExpectError(Raised([&] { f.Write("x", 1); }), 112, "/dev/full");
+}
+#endif
+
+TEST(Rename, MovesAnEntryWithinItsFolder) {
+    TempDir dir;
+    dir.WriteFile("a.txt", "A");
+    CFile::Rename(dir.Join("a.txt"), dir.Join("name001.txt"));
+    EXPECT_EQ(dir.ReadFile("name001.txt"), "A");
+    EXPECT_THROW(dir.ReadFile("a.txt"), std::runtime_error);
+
+    ASSERT_TRUE(folder::Create(dir.Join("sub")));
+    CFile::Rename(dir.Join("sub"), dir.Join("name002"));
+    std::vector<folder::Entry> entries;
+    EXPECT_TRUE(folder::List(dir.Join("name002"), entries));
+}
+
+TEST(Rename, NeverReplacesAndRaisesUnnamed) {
+    TempDir dir;
+    dir.WriteFile("a.txt", "A");
+    dir.WriteFile("b.txt", "B");
+    CFileException e = Raised([&] { CFile::Rename(dir.Join("a.txt"), dir.Join("b.txt")); });
+    ExpectError(e, 183, "");
+    EXPECT_EQ(e.ErrorMessage(), "对 一未命名文件 的存取被拒绝。");
+    EXPECT_EQ(dir.ReadFile("a.txt"), "A");
+    EXPECT_EQ(dir.ReadFile("b.txt"), "B");
+
+    ASSERT_TRUE(folder::Create(dir.Join("d1")));
+    ASSERT_TRUE(folder::Create(dir.Join("d2")));
+    EXPECT_EQ(Raised([&] { CFile::Rename(dir.Join("d1"), dir.Join("d2")); }).m_lOsError, 183);
+    EXPECT_EQ(Raised([&] { CFile::Rename(dir.Join("a.txt"), dir.Join("d2")); }).m_lOsError,
+              183);
+}
+
+TEST(Rename, MissingSourceOrTargetFolderIsReportedUnnamed) {
+    TempDir dir;
+    dir.WriteFile("a.txt", "A");
+    ExpectError(Raised([&] { CFile::Rename(dir.Join("none.txt"), dir.Join("x.txt")); }), 2, "");
+    const std::string intoMissing = dir.Join("no-folder") + kSep + "a.txt";
+    ExpectError(Raised([&] { CFile::Rename(dir.Join("a.txt"), intoMissing); }), 3, "");
+    EXPECT_EQ(dir.ReadFile("a.txt"), "A");
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+#include "platform/folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "common/temp_dir.h"
+#include "platform/path.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+const std::string kSep(1, path::kSeparator);
+
+const folder::Entry* FindEntry(const std::vector<folder::Entry>& entries, const std::string& name) {
+    auto it = std::find_if(entries.begin(), entries.end(),
+                           [&](const folder::Entry& e) { return e.name == name; });
+    return it == entries.end() ? nullptr : &*it;
+}
+
+// A dot name is hidden on POSIX; Windows wants the attribute as well.
+void MakeHidden(const std::string& path) {
+#ifdef _WIN32
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+#else
+    (void)path;
+#endif
+}
+
+TEST(FolderList, ReportsEveryEntryWithItsFlags) {
+    TempDir dir;
+    dir.WriteFile("a.txt", "x");
+    dir.WriteFile(".secret", "x");
+    MakeHidden(dir.Join(".secret"));
+    dir.WriteFile("文件.txt", "x");
+    ASSERT_TRUE(folder::Create(dir.Join("sub")));
+
+    std::vector<folder::Entry> entries;
+    ASSERT_TRUE(folder::List(dir.path(), entries));
+    EXPECT_EQ(entries.size(), 6u);
+    for (const char* name : {".", ".."}) {
+        const folder::Entry* e = FindEntry(entries, name);
+        ASSERT_NE(e, nullptr) << name;
+        EXPECT_TRUE(e->isDirectory);
+        EXPECT_FALSE(e->isHidden);
+    }
+    const folder::Entry* file = FindEntry(entries, "a.txt");
+    ASSERT_NE(file, nullptr);
+    EXPECT_FALSE(file->isDirectory);
+    EXPECT_FALSE(file->isHidden);
+    const folder::Entry* hidden = FindEntry(entries, ".secret");
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_TRUE(hidden->isHidden);
+    const folder::Entry* sub = FindEntry(entries, "sub");
+    ASSERT_NE(sub, nullptr);
+    EXPECT_TRUE(sub->isDirectory);
+    EXPECT_NE(FindEntry(entries, "文件.txt"), nullptr);
+}
+
+TEST(FolderList, MissingFolderListsNothing) {
+    TempDir dir;
+    std::vector<folder::Entry> entries(1);
+    EXPECT_FALSE(folder::List(dir.Join("missing"), entries));
+    EXPECT_TRUE(entries.empty());
+    dir.WriteFile("file", "x");
+    EXPECT_FALSE(folder::List(dir.Join("file"), entries));
+}
+
+TEST(FolderCreate, RefusesAnExistingEntryWithNameExists) {
+    TempDir dir;
+    long code = -1;
+    EXPECT_TRUE(folder::Create(dir.Join("new"), &code));
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(folder::Create(dir.Join("new"), &code));
+    EXPECT_EQ(code, 183);
+    dir.WriteFile("file", "x");
+    EXPECT_FALSE(folder::Create(dir.Join("file"), &code));
+    EXPECT_EQ(code, 183);
+    const std::string nested = dir.Join("missing") + kSep + "x";
+    EXPECT_FALSE(folder::Create(nested, &code));
+    EXPECT_EQ(code, 3);
+    EXPECT_FALSE(folder::Create(dir.Join("new")));  // no code wanted
+}
+
+TEST(SameFile, ComparesIdentityNotSpelling) {
+    TempDir dir;
+    dir.WriteFile("a.bin", "x");
+    dir.WriteFile("b.bin", "x");
+    ASSERT_TRUE(folder::Create(dir.Join("sub")));
+    EXPECT_TRUE(folder::SameFile(dir.Join("a.bin"), dir.Join("a.bin")));
+    EXPECT_TRUE(folder::SameFile(dir.Join("a.bin"), dir.Join("sub") + kSep + ".." + kSep + "a.bin"));
+    EXPECT_FALSE(folder::SameFile(dir.Join("a.bin"), dir.Join("b.bin")));
+    EXPECT_FALSE(folder::SameFile(dir.Join("a.bin"), dir.Join("missing")));
+    EXPECT_FALSE(folder::SameFile(dir.Join("missing"), dir.Join("missing")));
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+using text::CodePage;
+namespace {
+
+const size_t npos = std::string::npos;
+
+// "\xD5\x5C" is one GBK character whose trail byte is a backslash; "\xB0\xA1" is another.
+TEST(GbkText, CharLengthTakesTrailByteButNeverStepsPastTheEnd) {
+    EXPECT_EQ(text::CharLength("\xD5\x5C", 0, CodePage::kGbk), 2u);
+    EXPECT_EQ(text::CharLength("a\xB0\xA1", 0, CodePage::kGbk), 1u);
+    EXPECT_EQ(text::CharLength("a\xB0", 1, CodePage::kGbk), 1u);  // lone lead at the end
+    EXPECT_EQ(text::CharLength("\x80" "a", 0, CodePage::kGbk), 1u);  // 0x80 is no lead
+    EXPECT_EQ(text::CharLength("\xFF" "a", 0, CodePage::kGbk), 1u);
+    EXPECT_EQ(text::CharLength("\x81\x40", 0, CodePage::kGbk), 2u);
+    EXPECT_EQ(text::CharLength("\xFE\x40", 0, CodePage::kGbk), 2u);
+}
+
+TEST(GbkText, ReverseFindSkipsTrailBytes) {
+    EXPECT_EQ(text::ReverseFind("\xD5\x5C", '\\', CodePage::kGbk), npos);
+    EXPECT_EQ(text::ReverseFind("a\\\xD5\x5C", '\\', CodePage::kGbk), 1u);
+    EXPECT_EQ(text::ReverseFind("\xD5\x5C\\b", '\\', CodePage::kGbk), 2u);
+    EXPECT_EQ(text::ReverseFind("\\\xB0", '\\', CodePage::kGbk), 0u);
+    EXPECT_EQ(text::ReverseFind("", '\\', CodePage::kGbk), npos);
+    // The same bytes read as single bytes would match the trail byte.
+    EXPECT_EQ(std::string("a\\\xD5\x5C").rfind('\\'), 3u);
+}
+
+TEST(GbkText, FindStartsOnlyOnCharacterBoundaries) {
+    const std::string s = "\xB0\xA1\xB0\xA1";
+    EXPECT_EQ(text::Find(s, "\xA1\xB0", 0, CodePage::kGbk), npos);
+    EXPECT_EQ(text::Find(s, "\xB0\xA1", 0, CodePage::kGbk), 0u);
+    EXPECT_EQ(text::Find(s, "\xB0\xA1", 1, CodePage::kGbk), 2u);
+    EXPECT_EQ(text::Find(s, "\xB0\xA1", 3, CodePage::kGbk), npos);
+    EXPECT_EQ(text::Find("\xD5\x5C" "x", "\\x", 0, CodePage::kGbk), npos);
+    EXPECT_EQ(text::Find(s, "", 0, CodePage::kGbk), npos);
+    EXPECT_EQ(text::Find("", "a", 0, CodePage::kGbk), npos);
+}
+
+TEST(GbkText, ReplaceCountsWholeCharacterMatches) {
+    std::string s = "\xB0\xA1\xB0\xA1";
+    EXPECT_EQ(text::Replace(s, "\xA1\xB0", "x", CodePage::kGbk), 0);
+    EXPECT_EQ(s, "\xB0\xA1\xB0\xA1");
+    EXPECT_EQ(text::Replace(s, "\xB0\xA1", "x", CodePage::kGbk), 2);
+    EXPECT_EQ(s, "xx");
+
+    std::string path = "\xD5\x5C" "a\\a";
+    EXPECT_EQ(text::Replace(path, "\\a", "/", CodePage::kGbk), 1);
+    EXPECT_EQ(path, "\xD5\x5C" "a/");
+}
+
+TEST(Replace, ScansLeftToRightWithoutOverlapOrRescan) {
+    std::string s = "aaa.txt";
+    EXPECT_EQ(text::Replace(s, "aa", "b", CodePage::kUtf8), 1);
+    EXPECT_EQ(s, "ba.txt");
+
+    s = "banana";
+    EXPECT_EQ(text::Replace(s, "a", "aa", CodePage::kGbk), 3);
+    EXPECT_EQ(s, "baanaanaa");
+
+    s = "a.txt";
+    EXPECT_EQ(text::Replace(s, "A", "b", CodePage::kUtf8), 0);  // case matters
+    EXPECT_EQ(text::Replace(s, "", "b", CodePage::kUtf8), 0);
+    EXPECT_EQ(s, "a.txt");
+    EXPECT_EQ(text::Replace(s, "a.txt", "", CodePage::kUtf8), 1);
+    EXPECT_EQ(s, "");
+}
+
+// "\xE4\xB8\xAD" is a three-byte UTF-8 character.
+TEST(Utf8Text, LeadByteAnnouncesLengthAndBrokenBytesCountAsOne) {
+    EXPECT_EQ(text::CharLength("\xE4\xB8\xAD", 0, CodePage::kUtf8), 3u);
+    EXPECT_EQ(text::CharLength("\xC3\xA9", 0, CodePage::kUtf8), 2u);
+    EXPECT_EQ(text::CharLength("\xF0\x9F\x98\x80", 0, CodePage::kUtf8), 4u);
+    EXPECT_EQ(text::CharLength("\xE4\xB8", 0, CodePage::kUtf8), 1u);  // cut off by the end
+    EXPECT_EQ(text::CharLength("\xE4.", 0, CodePage::kUtf8), 1u);     // no continuation
+    EXPECT_EQ(text::CharLength("\x80", 0, CodePage::kUtf8), 1u);      // stray continuation
+    EXPECT_EQ(text::CharLength("\xFF", 0, CodePage::kUtf8), 1u);
+    EXPECT_EQ(text::CharLength("ab", 5, CodePage::kUtf8), 1u);
+}
+
+TEST(Utf8Text, SearchesStepOverWholeCharacters) {
+    EXPECT_EQ(text::ReverseFind("\xE4\xB8\xAD.txt", '.', CodePage::kUtf8), 3u);
+    EXPECT_EQ(text::ReverseFind("a.\xE4" ".b", '.', CodePage::kUtf8), 3u);
+    EXPECT_EQ(text::Find("\xE4\xB8\xAD\xE4\xB8\xAD", "\xAD", 0, CodePage::kUtf8), npos);
+    EXPECT_EQ(text::Find("\xE4\xB8\xAD\xE4\xB8\xAD", "\xE4\xB8\xAD", 1, CodePage::kUtf8), 3u);
+    // Read as GBK, the same bytes pair up differently.
+    EXPECT_EQ(text::Find("\xE4\xB8\xAD\xE4\xB8\xAD", "\xAD\xE4", 0, CodePage::kGbk), 2u);
+    EXPECT_EQ(text::Find("\xE4\xB8\xAD\xE4\xB8\xAD", "\xAD\xE4", 0, CodePage::kUtf8), npos);
+}
+
+}  // namespace
