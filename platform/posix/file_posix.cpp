@@ -168,6 +168,15 @@ bool Exists(const std::string& p) {
     return lstat(p.c_str(), &st) == 0;
 }
 
+// Windows lets an entry be "renamed" to its own name; a second hard link of a file is
+// another entry, though, and stays protected.
+bool IsSameEntry(const std::string& oldName, const std::string& newName) {
+    struct stat a, b;
+    if (lstat(oldName.c_str(), &a) != 0 || lstat(newName.c_str(), &b) != 0) return false;
+    if (a.st_dev != b.st_dev || a.st_ino != b.st_ino) return false;
+    return oldName == newName || S_ISDIR(a.st_mode) || a.st_nlink == 1;
+}
+
 // A missing entry is blamed on whichever side is missing, the way Windows reports it.
 [[noreturn]] void ThrowRenameError(int err, const std::string& oldName,
                                    const std::string& newName) {
@@ -197,6 +206,7 @@ void RenameWithoutReplace(const std::string& oldName, const std::string& newName
 }  // namespace
 
 void CFile::Rename(const std::string& oldName, const std::string& newName) {
+    if (IsSameEntry(oldName, newName)) return;
 #ifdef RENAME_NOREPLACE
     if (renameat2(AT_FDCWD, oldName.c_str(), AT_FDCWD, newName.c_str(), RENAME_NOREPLACE) == 0) {
         return;

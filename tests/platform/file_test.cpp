@@ -4,6 +4,10 @@
 
 #include <functional>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "common/temp_dir.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
@@ -193,6 +197,27 @@ TEST(Rename, NeverReplacesAndRaisesUnnamed) {
     EXPECT_EQ(Raised([&] { CFile::Rename(dir.Join("a.txt"), dir.Join("d2")); }).m_lOsError,
               183);
 }
+
+TEST(Rename, OntoItsOwnNameChangesNothing) {
+    TempDir dir;
+    dir.WriteFile("a.txt", "A");
+    ASSERT_TRUE(folder::Create(dir.Join("d")));
+    EXPECT_NO_THROW(CFile::Rename(dir.Join("a.txt"), dir.Join("a.txt")));
+    EXPECT_NO_THROW(CFile::Rename(dir.Join("d"), dir.Join("d")));
+    EXPECT_EQ(dir.ReadFile("a.txt"), "A");
+}
+
+#ifndef _WIN32
+TEST(Rename, SecondHardLinkIsAnotherEntry) {
+    TempDir dir;
+    dir.WriteFile("a.txt", "A");
+    ASSERT_EQ(link(dir.Join("a.txt").c_str(), dir.Join("b.txt").c_str()), 0);
+    EXPECT_EQ(Raised([&] { CFile::Rename(dir.Join("a.txt"), dir.Join("b.txt")); }).m_lOsError,
+              183);
+    EXPECT_EQ(dir.ReadFile("a.txt"), "A");
+    EXPECT_EQ(dir.ReadFile("b.txt"), "A");
+}
+#endif
 
 TEST(Rename, MissingSourceOrTargetFolderIsReportedUnnamed) {
     TempDir dir;

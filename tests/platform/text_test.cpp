@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 using text::CodePage;
 namespace {
 
@@ -89,5 +93,18 @@ TEST(Utf8Text, SearchesStepOverWholeCharacters) {
     EXPECT_EQ(text::Find("\xE4\xB8\xAD\xE4\xB8\xAD", "\xAD\xE4", 0, CodePage::kGbk), 2u);
     EXPECT_EQ(text::Find("\xE4\xB8\xAD\xE4\xB8\xAD", "\xAD\xE4", 0, CodePage::kUtf8), npos);
 }
+
+#ifdef _WIN32
+// The tests run in a code page 936 environment; the system's own lead-byte table must
+// agree with ours, or the Windows build would split characters differently.
+TEST(SystemCodePage, AgreesWithTheSystemLeadBytes) {
+    ASSERT_EQ(GetACP(), 936u);
+    for (int b = 0; b < 256; ++b) {
+        const std::string s = {static_cast<char>(b), 'A'};
+        bool ours = text::CharLength(s, 0, text::SystemCodePage()) == 2;
+        EXPECT_EQ(ours, IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE) << "byte " << b;
+    }
+}
+#endif
 
 }  // namespace

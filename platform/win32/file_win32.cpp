@@ -1,0 +1,135 @@
+#include <windows.h>
+
+#include "platform/file.h"
+#include "platform/file_exception.h"
+
+namespace {
+
+constexpr long kInvalidHandle = ERROR_INVALID_HANDLE;
+constexpr long kDiskFull = ERROR_DISK_FULL;
+
+// Transfers go in pieces that fit a DWORD count.
+constexpr size_t kMaxTransfer = 1u << 30;
+
+HANDLE Handle(intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+
+DWORD DesiredAccess(unsigned flags) {
+    switch (flags & 3u) {
+        case CFile::modeWrite: return GENERIC_WRITE;
+        case CFile::modeReadWrite: return GENERIC_READ | GENERIC_WRITE;
+        default: return GENERIC_READ;
+    }
+}
+
+DWORD ShareMode(unsigned flags) {
+    switch (flags & 0x70u) {
+        case CFile::shareExclusive: return 0;
+        case CFile::shareDenyWrite: return FILE_SHARE_READ;
+        case CFile::shareDenyRead: return FILE_SHARE_WRITE;
+        default: return FILE_SHARE_READ | FILE_SHARE_WRITE;
+    }
+}
+
+// A failure the system gives no code for is still a failure.
+long LastError(long fallback) {
+    DWORD code = GetLastError();
+    return code != 0 ? static_cast<long>(code) : fallback;
+}
+
+constexpr long kGenericFailure = ERROR_GEN_FAILURE;
+
+}  // namespace
+
+CFile::~CFile() { Abort(); }
+
+bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
+    Abort();
+    DWORD creation = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
+    HANDLE h = CreateFileA(path.c_str(), DesiredAccess(flags), ShareMode(flags), nullptr,
+                           creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        if (error) {
+            error->m_lOsError = LastError(kGenericFailure);
+            error->m_cause = CFileException::OsErrorToException(error->m_lOsError);
+            error->m_strFileName = path;
+        }
+        return false;
+    }
+    m_hFile = reinterpret_cast<intptr_t>(h);
+    m_strFilePath = path;
+    return true;
+}
+
+bool CFile::IsOpen() const { return m_hFile != -1; }
+
+uint64_t CFile::GetLength() const {
+    if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(Handle(m_hFile), &size)) {
+        CFileException::ThrowOsError(LastError(kGenericFailure));
+    }
+    return static_cast<uint64_t>(size.QuadPart);
+}
+
+uint64_t CFile::Seek(int64_t offset, SeekPosition from) {
+    if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
+    LARGE_INTEGER distance, pos;
+    distance.QuadPart = offset;
+    if (!SetFilePointerEx(Handle(m_hFile), distance, &pos, static_cast<DWORD>(from))) {
+        CFileException::ThrowOsError(LastError(kGenericFailure));
+    }
+    return static_cast<uint64_t>(pos.QuadPart);
+}
+
+size_t CFile::Read(void* buffer, size_t count) {
+    if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
+    char* out = static_cast<char*>(buffer);
+    size_t done = 0;
+    while (done < count) {
+        DWORD want = static_cast<DWORD>(count - done < kMaxTransfer ? count - done : kMaxTransfer);
+        DWORD got = 0;
+        if (!ReadFile(Handle(m_hFile), out + done, want, &got, nullptr)) {
+            CFileException::ThrowOsError(LastError(kGenericFailure), m_strFilePath);
+        }
+        if (got == 0) break;
+        done += got;
+    }
+    return done;
+}
+
+void CFile::Write(const void* buffer, size_t count) {
+    if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
+    const char* in = static_cast<const char*>(buffer);
+    size_t done = 0;
+    while (done < count) {
+        DWORD want = static_cast<DWORD>(count - done < kMaxTransfer ? count - done : kMaxTransfer);
+        DWORD put = 0;
+        if (!WriteFile(Handle(m_hFile), in + done, want, &put, nullptr)) {
+            CFileException::ThrowOsError(LastError(kGenericFailure), m_strFilePath);
+        }
+        // Nothing written and no reason given: the medium took no more.
+        if (put == 0) CFileException::ThrowOsError(kDiskFull, m_strFilePath);
+        done += put;
+    }
+}
+
+void CFile::Close() {
+    if (!IsOpen()) return;
+    HANDLE h = Handle(m_hFile);
+    m_hFile = -1;
+    m_strFilePath.clear();
+    if (!CloseHandle(h)) CFileException::ThrowOsError(LastError(kGenericFailure));
+}
+
+void CFile::Abort() {
+    if (!IsOpen()) return;
+    CloseHandle(Handle(m_hFile));
+    m_hFile = -1;
+    m_strFilePath.clear();
+}
+
+void CFile::Rename(const std::string& oldName, const std::string& newName) {
+    if (!MoveFileA(oldName.c_str(), newName.c_str())) {
+        CFileException::ThrowOsError(LastError(kGenericFailure));
+    }
+}

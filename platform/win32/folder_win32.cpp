@@ -1,0 +1,58 @@
+#include <windows.h>
+
+#include "platform/folder.h"
+
+namespace folder {
+namespace {
+
+Entry ToEntry(const WIN32_FIND_DATAA& data) {
+    Entry e;
+    e.name = data.cFileName;
+    e.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    e.isHidden = (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+    return e;
+}
+
+// Opened with no access at all, a handle only identifies the entry; folders need the
+// backup flag to be opened.
+HANDLE OpenForIdentity(const std::string& p) {
+    return CreateFileA(p.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+bool Identify(const std::string& p, BY_HANDLE_FILE_INFORMATION& info) {
+    HANDLE h = OpenForIdentity(p);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    BOOL ok = GetFileInformationByHandle(h, &info);
+    CloseHandle(h);
+    return ok != FALSE;
+}
+
+}  // namespace
+
+bool List(const std::string& folderPath, std::vector<Entry>& entries) {
+    entries.clear();
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folderPath + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return false;
+    do {
+        entries.push_back(ToEntry(data));
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return true;
+}
+
+bool Create(const std::string& folderPath, long* osError) {
+    BOOL ok = CreateDirectoryA(folderPath.c_str(), nullptr);
+    if (osError) *osError = ok ? 0 : static_cast<long>(GetLastError());
+    return ok != FALSE;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    BY_HANDLE_FILE_INFORMATION ia, ib;
+    if (!Identify(a, ia) || !Identify(b, ib)) return false;
+    return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+           ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+}  // namespace folder
