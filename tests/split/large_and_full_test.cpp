@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#ifndef _WIN32
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
+
+#include "platform/file_exception.h"
+#include "split/piece_format.h"
+#include "split_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Poke(const std::string& file, uint64_t offset, char byte) {
+    std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(static_cast<std::streamoff>(offset));
+    f.put(byte);
+}
+
+char Peek(const std::string& file, uint64_t offset) {
+    std::ifstream f(file, std::ios::binary);
+    f.seekg(static_cast<std::streamoff>(offset));
+    return static_cast<char>(f.get());
+}
+
+class LargeAndFullTest : public SplitMergeTest {};
+
+// Writes about 8 GiB, so it runs only when asked for.
+TEST_F(LargeAndFullTest, SourcePast4GiBSplitsAndMerges) {
+    if (!std::getenv("QUILLET_LARGE_TESTS")) {
+        GTEST_SKIP() << "set QUILLET_LARGE_TESTS=1 to split and merge a 4 GiB sparse file";
+    }
+    const uint64_t length = (1ull << 32) + 3;
+    const std::string src = dir.Join("big.img");
+    dir.WriteFile("big.img", "");
+    fs::resize_file(src, length);
+    const uint64_t marks[] = {0, 734003199, 734003200, (1ull << 32) - 1, 1ull << 32, length - 1};
+    for (uint64_t at : marks) Poke(src, at, static_cast<char>('A' + at % 26));
+
+    SplitFields f = FieldsFor("big.img");
+    f.m_fChunkMB = 700.0f;
+    Recorder split;
+    ASSERT_TRUE(Split(f, split).ok());
+    EXPECT_EQ(split.Calls()[2], "range 1 26214");  // 419430 blocks, modulo 65536
+    EXPECT_EQ(split.events[split.events.size() - 3], "pos 419431");
+    EXPECT_EQ(Read(PieceName(f, 5)).substr(0, 40),
+              WritePieceHeader(5, 6, 734003200, 624951299) + std::string(7, '\0'));
+
+    Recorder merge;
+    ASSERT_TRUE(Merge(PieceName(f, 0), dir.Join("big.out"), merge).ok());
+    ASSERT_EQ(fs::file_size(dir.Join("big.out")), length);
+    for (uint64_t at : marks) EXPECT_EQ(Peek(dir.Join("big.out"), at), 'A' + at % 26) << at;
+}
+
+#ifndef _WIN32
+// A 1 MiB file system that the test mounts and unmounts itself.
+class SmallDisk {
+public:
+    explicit SmallDisk(const std::string& where) : m_path(where) {
+        fs::create_directory(m_path);
+        if (geteuid() != 0) {
+            m_why = "mounting a 1 MiB tmpfs needs root";
+        } else if (mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=1m") != 0) {
+            m_why = std::string("cannot mount a 1 MiB tmpfs: ") + std::strerror(errno);
+        }
+    }
+    ~SmallDisk() {
+        if (m_why.empty()) umount2(m_path.c_str(), MNT_DETACH);
+    }
+    const std::string& why() const { return m_why; }
+
+private:
+    std::string m_path;
+    std::string m_why;
+};
+
+TEST_F(LargeAndFullTest, FullDiskIsReportedAndKeepsEarlierWork) {
+    SmallDisk disk(dir.Join("small"));
+    if (!disk.why().empty()) GTEST_SKIP() << disk.why();
+    const std::string bytes = Pattern(1200000);
+
+    // Three pieces of 400,000 bytes: the third no longer fits.
+    dir.WriteFile("full.bin", bytes);
+    SplitFields f = FieldsFor("full.bin");
+    f.m_strTargetFolder = dir.Join("small") + "/pieces/";
+    f.m_nMode = 0;
+    f.m_nPartCount = 3;
+    Recorder split;
+    try {
+        Split(f, split);
+        FAIL() << "no file error";
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.ErrorMessage(), "在存取 " + PieceName(f, 2) + " 时磁盘已满。");
+    }
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(Read(PieceName(f, i)),
+                  WritePieceHeader(i, 3, 400000, 400000) + bytes.substr(i * 400000, 400000));
+    }
+    EXPECT_EQ(split.Calls().back(), "wait off");
+
+    fs::remove_all(dir.Join("small/pieces"));
+    SplitFields g = SplitNew("whole.bin", bytes, 3);
+    const std::string out = dir.Join("small") + "/joined.bin";
+    Recorder merge;
+    try {
+        Merge(PieceName(g, 0), out, merge);
+        FAIL() << "no file error";
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.ErrorMessage(), "在存取 " + out + " 时磁盘已满。");
+    }
+    const std::string kept = Read(out);
+    EXPECT_GT(kept.size(), 800000u);
+    EXPECT_EQ(kept, bytes.substr(0, kept.size()));
+    EXPECT_EQ(merge.Calls().back(), "wait off");
+}
+#endif
+
+}  // namespace
