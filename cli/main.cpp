@@ -1,0 +1,47 @@
+// quillet-cli: the split, merge and rename engines from a command line.
+#include <new>
+#include <string>
+#include <vector>
+
+#include "cli/cli_texts.h"
+#include "cli/commands.h"
+#include "cli/terminal.h"
+#include "platform/file_exception.h"
+#include "platform/framework_texts.h"
+
+namespace {
+
+int RunCommand(const std::vector<std::string>& args, Terminal& terminal) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        terminal.Print(cli_text::kUsage);
+        return kExitDone;
+    }
+    int status = kExitUsage;
+    if (!args.empty()) {
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (args[0] == "split") status = RunSplitCommand(rest, terminal);
+        if (args[0] == "merge") status = RunMergeCommand(rest, terminal);
+        if (args[0] == "rename") status = RunRenameCommand(rest, terminal);
+    }
+    if (status == kExitUsage) terminal.ShowMessage(cli_text::kUsage);
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Terminal terminal;
+    try {
+        return RunCommand(std::vector<std::string>(argv + 1, argv + argc), terminal);
+    } catch (const CFileException& e) {
+        // Where the window's framework would report it: the work done so far stays.
+        terminal.ShowMessage(e.ErrorMessage());
+    } catch (const std::bad_alloc&) {
+        terminal.ShowMessage(framework_text::Get(framework_text::kOutOfMemory));
+    } catch (const CException& e) {
+        std::string text;
+        if (!e.GetErrorMessage(text)) text = framework_text::Get(framework_text::kInternalFailure);
+        terminal.ShowMessage(text);
+    }
+    return kExitFailed;
+}
