@@ -1,0 +1,9 @@
+#include "app/app_texts.h"
+
+namespace app_text {
+
+const char kAlreadyRunning[] = "Quillet 已运行!";
+const char kSheetTitle[] = "Quillet V1.6(免费版)";
+const char kExitPage[] = "http://www.example.com/quillet/download.htm";
+
+}  // namespace app_text

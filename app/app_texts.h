@@ -1,0 +1,11 @@
+// The application's own texts and addresses, in the system code page.
+#pragma once
+
+namespace app_text {
+
+extern const char kAlreadyRunning[];
+extern const char kSheetTitle[];
+// Opened when the program ends; the About page's last link opens the same page.
+extern const char kExitPage[];
+
+}  // namespace app_text

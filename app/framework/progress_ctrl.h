@@ -1,0 +1,25 @@
+// The common progress bar, created by the page that shows it.
+#pragma once
+
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include "app/framework/wnd.h"
+
+class CProgressCtrl : public CWnd {
+  public:
+    bool Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
+        m_hWnd = ::CreateWindowExA(0, PROGRESS_CLASSA, nullptr, style, rect.left, rect.top,
+                                   rect.right - rect.left, rect.bottom - rect.top, parent,
+                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                   ::GetModuleHandleA(nullptr), nullptr);
+        return m_hWnd != nullptr;
+    }
+    // The message carries 16 bits of each bound; higher bits are dropped.
+    void SetRange(int lower, int upper) const {
+        SendMessage(PBM_SETRANGE, 0, MAKELPARAM(lower, upper));
+    }
+    int SetPos(int pos) const { return static_cast<int>(SendMessage(PBM_SETPOS, pos)); }
+};
