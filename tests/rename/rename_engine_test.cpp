@@ -17,6 +17,7 @@
 
 using testing::ElementsAre;
 using testing::IsEmpty;
+using testing::UnorderedElementsAre;
 
 namespace {
 
@@ -230,6 +231,24 @@ TEST_F(RenameRun, HiddenEntriesAreNeitherChangedNorCounted) {
     UseFolders();
     Run();
     EXPECT_EQ(0, serial);
+}
+#endif
+
+#ifdef _WIN32
+TEST_F(RenameRun, DoubleByteNamesAreSteppedOverWholeCharacters) {
+    // In code page 936 "\x81\x41" is one character ending in 'A', and "\x95\x5C"
+    // one ending in a backslash.
+    dir.AddFile("\x81\x41.txt");
+    dir.AddFile("xA.txt");
+    UseReplacementRule("A", "B");
+    EXPECT_EQ(1u, Run().renamed);
+    EXPECT_THAT(dir.Names(), UnorderedElementsAre("\x81\x41.txt", "xB.txt"));
+
+    s = RenameSettings();
+    s.m_strFolder = dir.Root();
+    s.m_strNewName = "\x95\x5C";
+    EXPECT_EQ(2u, Run().renamed);
+    EXPECT_THAT(dir.Names(), ElementsAre("\x95\x5C" "001.txt", "\x95\x5C" "002.txt"));
 }
 #endif
 
