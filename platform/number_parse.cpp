@@ -9,9 +9,13 @@
 namespace number_parse {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 size_t SkipBlanks(const std::string& s, size_t pos) {
     while (pos < s.size() && IsBlank(s[pos])) ++pos;
@@ -81,7 +85,9 @@ float ToSingle(double v) {
     return static_cast<float>(v);
 }
 
-bool OnlyBlanksFrom(const std::string& s, size_t pos) { return SkipBlanks(s, pos) == s.size(); }
+bool OnlyBlanksFrom(const std::string& s, size_t pos) {
+    return SkipBlanks(s, pos) == s.size();
+}
 
 }  // namespace
 

@@ -1,3 +1,6 @@
+// Files over 2 GiB on 32-bit systems too.
+#define _FILE_OFFSET_BITS 64
+
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/file.h>
@@ -24,9 +27,12 @@ constexpr size_t kMaxTransfer = 1u << 30;
 
 int AccessFlags(unsigned flags) {
     switch (flags & 3u) {
-        case CFile::modeWrite: return O_WRONLY;
-        case CFile::modeReadWrite: return O_RDWR;
-        default: return O_RDONLY;
+        case CFile::modeWrite:
+            return O_WRONLY;
+        case CFile::modeReadWrite:
+            return O_RDWR;
+        default:
+            return O_RDONLY;
     }
 }
 
@@ -40,6 +46,11 @@ bool TakeShareLock(int fd, unsigned flags) {
     return errno != EWOULDBLOCK;
 }
 
+// Folders are no files to Windows either; pipes and sockets would block the reader.
+bool IsOpenableKind(mode_t mode) {
+    return !S_ISDIR(mode) && !S_ISFIFO(mode) && !S_ISSOCK(mode);
+}
+
 void FillError(CFileException* error, long code, const std::string& path) {
     if (!error) return;
     error->m_cause = CFileException::OsErrorToException(code);
@@ -49,24 +60,32 @@ void FillError(CFileException* error, long code, const std::string& path) {
 
 // An open descriptor that still fails with EBADF was not opened for that direction;
 // Windows calls that access denied.
-long TransferError(int err) { return err == EBADF ? kAccessDenied : os_error::FromErrno(err); }
+long TransferError(int err) {
+    return err == EBADF ? kAccessDenied : os_error::FromErrno(err);
+}
 
 int Whence(CFile::SeekPosition from) {
     switch (from) {
-        case CFile::current: return SEEK_CUR;
-        case CFile::end: return SEEK_END;
-        default: return SEEK_SET;
+        case CFile::current:
+            return SEEK_CUR;
+        case CFile::end:
+            return SEEK_END;
+        default:
+            return SEEK_SET;
     }
 }
 
 }  // namespace
 
-CFile::~CFile() { Abort(); }
+CFile::~CFile() {
+    Abort();
+}
 
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
     // Truncation waits until the share lock is held, so a refused open loses nothing.
-    int oflags = AccessFlags(flags) | O_CLOEXEC | ((flags & modeCreate) ? O_CREAT : 0);
+    // Non-blocking only while opening, so that a named pipe cannot hang the open.
+    int oflags = AccessFlags(flags) | O_CLOEXEC | O_NONBLOCK | ((flags & modeCreate) ? O_CREAT : 0);
     int fd = ::open(path.c_str(), oflags, 0666);
     if (fd < 0) {
         FillError(error, os_error::FromErrnoForPath(errno, path), path);
@@ -74,8 +93,10 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
     }
     long failure = 0;
     struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        failure = kAccessDenied;  // a folder is not a file to Windows either
+    if (fstat(fd, &st) == 0 && !IsOpenableKind(st.st_mode)) {
+        failure = kAccessDenied;
+    } else if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        failure = os_error::FromErrno(errno);
     } else if (!TakeShareLock(fd, flags)) {
         failure = kSharingViolation;
     } else if ((flags & modeCreate) && ftruncate(fd, 0) != 0) {
@@ -91,7 +112,9 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
     return true;
 }
 
-bool CFile::IsOpen() const { return m_hFile >= 0; }
+bool CFile::IsOpen() const {
+    return m_hFile >= 0;
+}
 
 uint64_t CFile::GetLength() const {
     if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);

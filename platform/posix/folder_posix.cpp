@@ -18,16 +18,18 @@ bool IsDirectory(const std::string& folderPath, const dirent& d) {
     return stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool IsDotOrDotDot(const std::string& name) { return name == "." || name == ".."; }
+bool IsDotOrDotDot(const std::string& name) {
+    return name == "." || name == "..";
+}
 
 class DirCloser {
-public:
+  public:
     explicit DirCloser(DIR* dir) : m_dir(dir) {}
     ~DirCloser() { closedir(m_dir); }
     DirCloser(const DirCloser&) = delete;
     DirCloser& operator=(const DirCloser&) = delete;
 
-private:
+  private:
     DIR* m_dir;
 };
 

@@ -3,6 +3,8 @@
 namespace text {
 
 // File names on POSIX systems are UTF-8 byte strings.
-CodePage SystemCodePage() { return CodePage::kUtf8; }
+CodePage SystemCodePage() {
+    return CodePage::kUtf8;
+}
 
 }  // namespace text

@@ -11,22 +11,31 @@ constexpr long kDiskFull = ERROR_DISK_FULL;
 // Transfers go in pieces that fit a DWORD count.
 constexpr size_t kMaxTransfer = 1u << 30;
 
-HANDLE Handle(intptr_t h) { return reinterpret_cast<HANDLE>(h); }
+HANDLE Handle(intptr_t h) {
+    return reinterpret_cast<HANDLE>(h);
+}
 
 DWORD DesiredAccess(unsigned flags) {
     switch (flags & 3u) {
-        case CFile::modeWrite: return GENERIC_WRITE;
-        case CFile::modeReadWrite: return GENERIC_READ | GENERIC_WRITE;
-        default: return GENERIC_READ;
+        case CFile::modeWrite:
+            return GENERIC_WRITE;
+        case CFile::modeReadWrite:
+            return GENERIC_READ | GENERIC_WRITE;
+        default:
+            return GENERIC_READ;
     }
 }
 
 DWORD ShareMode(unsigned flags) {
     switch (flags & 0x70u) {
-        case CFile::shareExclusive: return 0;
-        case CFile::shareDenyWrite: return FILE_SHARE_READ;
-        case CFile::shareDenyRead: return FILE_SHARE_WRITE;
-        default: return FILE_SHARE_READ | FILE_SHARE_WRITE;
+        case CFile::shareExclusive:
+            return 0;
+        case CFile::shareDenyWrite:
+            return FILE_SHARE_READ;
+        case CFile::shareDenyRead:
+            return FILE_SHARE_WRITE;
+        default:
+            return FILE_SHARE_READ | FILE_SHARE_WRITE;
     }
 }
 
@@ -40,13 +49,15 @@ constexpr long kGenericFailure = ERROR_GEN_FAILURE;
 
 }  // namespace
 
-CFile::~CFile() { Abort(); }
+CFile::~CFile() {
+    Abort();
+}
 
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
     DWORD creation = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    HANDLE h = CreateFileA(path.c_str(), DesiredAccess(flags), ShareMode(flags), nullptr,
-                           creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileA(path.c_str(), DesiredAccess(flags), ShareMode(flags), nullptr, creation,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         if (error) {
             error->m_lOsError = LastError(kGenericFailure);
@@ -60,7 +71,9 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
     return true;
 }
 
-bool CFile::IsOpen() const { return m_hFile != -1; }
+bool CFile::IsOpen() const {
+    return m_hFile != -1;
+}
 
 uint64_t CFile::GetLength() const {
     if (!IsOpen()) CFileException::ThrowOsError(kInvalidHandle);

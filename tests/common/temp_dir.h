@@ -10,14 +10,14 @@
 #include <string>
 
 class TempDir {
-public:
+  public:
     TempDir() {
         static std::atomic<unsigned> counter{0};
         const auto base = std::filesystem::temp_directory_path();
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         for (int attempt = 0; attempt < 100; ++attempt) {
-            auto candidate = base / ("quillet-test-" + std::to_string(stamp) + "-" +
-                                     std::to_string(counter++));
+            auto candidate =
+                base / ("quillet-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
             if (std::filesystem::create_directory(candidate)) {
                 m_root = candidate;
                 return;
@@ -51,6 +51,6 @@ public:
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-private:
+  private:
     std::filesystem::path m_root;
 };

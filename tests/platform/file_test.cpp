@@ -5,6 +5,7 @@
 #include <functional>
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -161,6 +162,15 @@ TEST(File, ExclusiveOpenKeepsOthersOutUntilClosed) {
 }
 
 #ifndef _WIN32
+TEST(File, NamedPipeIsRefusedInsteadOfBlocking) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.Join("pipe.spt").c_str(), 0600), 0);
+    CFileException error(CFileException::none, 0);
+    CFile f;
+    EXPECT_FALSE(f.Open(dir.Join("pipe.spt"), kRead, &error));
+    EXPECT_EQ(error.m_lOsError, 5);
+}
+
 TEST(File, WriteOnAFullDeviceRaisesDiskFullWithThePath) {
     CFile f;
     if (!f.Open("/dev/full", CFile::modeWrite)) GTEST_SKIP() << "no /dev/full";
@@ -194,8 +204,7 @@ TEST(Rename, NeverReplacesAndRaisesUnnamed) {
     ASSERT_TRUE(folder::Create(dir.Join("d1")));
     ASSERT_TRUE(folder::Create(dir.Join("d2")));
     EXPECT_EQ(Raised([&] { CFile::Rename(dir.Join("d1"), dir.Join("d2")); }).m_lOsError, 183);
-    EXPECT_EQ(Raised([&] { CFile::Rename(dir.Join("a.txt"), dir.Join("d2")); }).m_lOsError,
-              183);
+    EXPECT_EQ(Raised([&] { CFile::Rename(dir.Join("a.txt"), dir.Join("d2")); }).m_lOsError, 183);
 }
 
 TEST(Rename, OntoItsOwnNameChangesNothing) {
@@ -212,8 +221,7 @@ TEST(Rename, SecondHardLinkIsAnotherEntry) {
     TempDir dir;
     dir.WriteFile("a.txt", "A");
     ASSERT_EQ(link(dir.Join("a.txt").c_str(), dir.Join("b.txt").c_str()), 0);
-    EXPECT_EQ(Raised([&] { CFile::Rename(dir.Join("a.txt"), dir.Join("b.txt")); }).m_lOsError,
-              183);
+    EXPECT_EQ(Raised([&] { CFile::Rename(dir.Join("a.txt"), dir.Join("b.txt")); }).m_lOsError, 183);
     EXPECT_EQ(dir.ReadFile("a.txt"), "A");
     EXPECT_EQ(dir.ReadFile("b.txt"), "A");
 }

@@ -91,7 +91,8 @@ TEST(SameFile, ComparesIdentityNotSpelling) {
     dir.WriteFile("b.bin", "x");
     ASSERT_TRUE(folder::Create(dir.Join("sub")));
     EXPECT_TRUE(folder::SameFile(dir.Join("a.bin"), dir.Join("a.bin")));
-    EXPECT_TRUE(folder::SameFile(dir.Join("a.bin"), dir.Join("sub") + kSep + ".." + kSep + "a.bin"));
+    EXPECT_TRUE(
+        folder::SameFile(dir.Join("a.bin"), dir.Join("sub") + kSep + ".." + kSep + "a.bin"));
     EXPECT_FALSE(folder::SameFile(dir.Join("a.bin"), dir.Join("b.bin")));
     EXPECT_FALSE(folder::SameFile(dir.Join("a.bin"), dir.Join("missing")));
     EXPECT_FALSE(folder::SameFile(dir.Join("missing"), dir.Join("missing")));

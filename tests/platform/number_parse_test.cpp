@@ -20,8 +20,8 @@ bool Real(const std::string& field, float& value) {
 }
 
 TEST(ParseInteger, RejectsNonIntegersAndLeavesTheValue) {
-    for (const char* bad : {"", " ", "abc", "12abc", "1.5", "+0", "-0", "1 2", "--1", "+", "0x10",
-                            "12\n"}) {
+    for (const char* bad :
+         {"", " ", "abc", "12abc", "1.5", "+0", "-0", "1 2", "--1", "+", "0x10", "12\n"}) {
         int32_t v;
         EXPECT_FALSE(Int(bad, v)) << '"' << bad << '"';
         EXPECT_EQ(v, kUntouched) << '"' << bad << '"';
@@ -78,9 +78,9 @@ TEST(ParseReal, AcceptsDecimalsAndRoundsToSinglePrecision) {
         const char* text;
         float value;
     } cases[] = {
-        {"0", 0.0f},     {"0.0", 0.0f},    {"00", 0.0f},     {".5", 0.5f},
-        {"1e2", 100.0f}, {"0.5", 0.5f},    {"701", 701.0f},  {" 1.5\t", 1.5f},
-        {"-2.5", -2.5f}, {"2.", 2.0f},     {"1E+2", 100.0f}, {"5e-1", 0.5f},
+        {"0", 0.0f},     {"0.0", 0.0f}, {"00", 0.0f},     {".5", 0.5f},
+        {"1e2", 100.0f}, {"0.5", 0.5f}, {"701", 701.0f},  {" 1.5\t", 1.5f},
+        {"-2.5", -2.5f}, {"2.", 2.0f},  {"1E+2", 100.0f}, {"5e-1", 0.5f},
     };
     for (const auto& c : cases) {
         float v;

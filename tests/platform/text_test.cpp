@@ -15,9 +15,9 @@ const size_t npos = std::string::npos;
 TEST(GbkText, CharLengthTakesTrailByteButNeverStepsPastTheEnd) {
     EXPECT_EQ(text::CharLength("\xD5\x5C", 0, CodePage::kGbk), 2u);
     EXPECT_EQ(text::CharLength("a\xB0\xA1", 0, CodePage::kGbk), 1u);
-    EXPECT_EQ(text::CharLength("a\xB0", 1, CodePage::kGbk), 1u);  // lone lead at the end
-    EXPECT_EQ(text::CharLength("\x80" "a", 0, CodePage::kGbk), 1u);  // 0x80 is no lead
-    EXPECT_EQ(text::CharLength("\xFF" "a", 0, CodePage::kGbk), 1u);
+    EXPECT_EQ(text::CharLength("a\xB0", 1, CodePage::kGbk), 1u);     // lone lead at the end
+    EXPECT_EQ(text::CharLength("\x80\x61", 0, CodePage::kGbk), 1u);  // 0x80 and 0xFF lead nothing
+    EXPECT_EQ(text::CharLength("\xFF\x61", 0, CodePage::kGbk), 1u);
     EXPECT_EQ(text::CharLength("\x81\x40", 0, CodePage::kGbk), 2u);
     EXPECT_EQ(text::CharLength("\xFE\x40", 0, CodePage::kGbk), 2u);
 }
@@ -38,7 +38,7 @@ TEST(GbkText, FindStartsOnlyOnCharacterBoundaries) {
     EXPECT_EQ(text::Find(s, "\xB0\xA1", 0, CodePage::kGbk), 0u);
     EXPECT_EQ(text::Find(s, "\xB0\xA1", 1, CodePage::kGbk), 2u);
     EXPECT_EQ(text::Find(s, "\xB0\xA1", 3, CodePage::kGbk), npos);
-    EXPECT_EQ(text::Find("\xD5\x5C" "x", "\\x", 0, CodePage::kGbk), npos);
+    EXPECT_EQ(text::Find("\xD5\x5C\x78", "\\x", 0, CodePage::kGbk), npos);
     EXPECT_EQ(text::Find(s, "", 0, CodePage::kGbk), npos);
     EXPECT_EQ(text::Find("", "a", 0, CodePage::kGbk), npos);
 }
@@ -50,9 +50,9 @@ TEST(GbkText, ReplaceCountsWholeCharacterMatches) {
     EXPECT_EQ(text::Replace(s, "\xB0\xA1", "x", CodePage::kGbk), 2);
     EXPECT_EQ(s, "xx");
 
-    std::string path = "\xD5\x5C" "a\\a";
+    std::string path = "\xD5\x5C\x61\\a";  // the first "\\a" pair starts on a trail byte
     EXPECT_EQ(text::Replace(path, "\\a", "/", CodePage::kGbk), 1);
-    EXPECT_EQ(path, "\xD5\x5C" "a/");
+    EXPECT_EQ(path, "\xD5\x5C\x61/");
 }
 
 TEST(Replace, ScansLeftToRightWithoutOverlapOrRescan) {
@@ -75,18 +75,16 @@ TEST(Replace, ScansLeftToRightWithoutOverlapOrRescan) {
 // "\xE4\xB8\xAD" is a three-byte UTF-8 character.
 TEST(Utf8Text, LeadByteAnnouncesLengthAndBrokenBytesCountAsOne) {
     EXPECT_EQ(text::CharLength("\xE4\xB8\xAD", 0, CodePage::kUtf8), 3u);
-    EXPECT_EQ(text::CharLength("\xC3\xA9", 0, CodePage::kUtf8), 2u);
     EXPECT_EQ(text::CharLength("\xF0\x9F\x98\x80", 0, CodePage::kUtf8), 4u);
     EXPECT_EQ(text::CharLength("\xE4\xB8", 0, CodePage::kUtf8), 1u);  // cut off by the end
     EXPECT_EQ(text::CharLength("\xE4.", 0, CodePage::kUtf8), 1u);     // no continuation
     EXPECT_EQ(text::CharLength("\x80", 0, CodePage::kUtf8), 1u);      // stray continuation
-    EXPECT_EQ(text::CharLength("\xFF", 0, CodePage::kUtf8), 1u);
     EXPECT_EQ(text::CharLength("ab", 5, CodePage::kUtf8), 1u);
 }
 
 TEST(Utf8Text, SearchesStepOverWholeCharacters) {
     EXPECT_EQ(text::ReverseFind("\xE4\xB8\xAD.txt", '.', CodePage::kUtf8), 3u);
-    EXPECT_EQ(text::ReverseFind("a.\xE4" ".b", '.', CodePage::kUtf8), 3u);
+    EXPECT_EQ(text::ReverseFind("a.\xE4\x2E\x62", '.', CodePage::kUtf8), 3u);
     EXPECT_EQ(text::Find("\xE4\xB8\xAD\xE4\xB8\xAD", "\xAD", 0, CodePage::kUtf8), npos);
     EXPECT_EQ(text::Find("\xE4\xB8\xAD\xE4\xB8\xAD", "\xE4\xB8\xAD", 1, CodePage::kUtf8), 3u);
     // Read as GBK, the same bytes pair up differently.
