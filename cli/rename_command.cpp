@@ -1,0 +1,111 @@
+#include <optional>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <limits.h>
+#include <unistd.h>
+#endif
+
+#include "cli/commands.h"
+#include "cli/terminal.h"
+#include "platform/framework_texts.h"
+#include "platform/number_parse.h"
+#include "rename/rename_engine.h"
+
+namespace {
+
+struct RenameArgs {
+    std::optional<std::string> folder, sequence, increment, extension, find, with;
+    bool numberFirst = false;
+    bool folders = false;
+};
+
+// Options that take values, with where each value goes.
+bool TakeValues(const std::string& option, RenameArgs& out,
+                std::vector<std::optional<std::string>*>& values) {
+    if (option == "--sequence") values = {&out.sequence};
+    else if (option == "--increment") values = {&out.increment};
+    else if (option == "--extension") values = {&out.extension};
+    else if (option == "--replace") values = {&out.find, &out.with};
+    else return false;
+    return true;
+}
+
+// Exactly one rule; the numbering options only with the sequence rule.
+bool Consistent(const RenameArgs& a) {
+    const int rules = (a.sequence ? 1 : 0) + (a.extension ? 1 : 0) + (a.find ? 1 : 0);
+    return a.folder && rules == 1 && (a.sequence || (!a.increment && !a.numberFirst));
+}
+
+// False for anything the usage does not allow.
+bool ParseRenameArgs(const std::vector<std::string>& args, RenameArgs& out) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::vector<std::optional<std::string>*> values;
+        if (TakeValues(a, out, values)) {
+            if (*values[0] || args.size() - i - 1 < values.size()) return false;
+            for (std::optional<std::string>* value : values) *value = args[++i];
+        } else if (a == "--number-first" && !out.numberFirst) {
+            out.numberFirst = true;
+        } else if (a == "--folders" && !out.folders) {
+            out.folders = true;
+        } else if (a.compare(0, 2, "--") == 0 || out.folder) {
+            return false;
+        } else {
+            out.folder = a;
+        }
+    }
+    return Consistent(out);
+}
+
+// The folder as a full path: the engine refuses texts shorter than a drive root such
+// as "C:\", which would otherwise refuse short relative names and "." as well.
+std::string FullFolderPath(const std::string& folder) {
+    if (folder.empty()) return folder;
+#ifdef _WIN32
+    char full[4 * MAX_PATH];
+    const DWORD length = GetFullPathNameA(folder.c_str(), sizeof full, full, nullptr);
+    return length > 0 && length < sizeof full ? std::string(full, length) : folder;
+#else
+    char cwd[PATH_MAX];
+    if (folder[0] == '/' || getcwd(cwd, sizeof cwd) == nullptr) return folder;
+    return std::string(cwd) + "/" + folder;
+#endif
+}
+
+// The settings the page would hold with the same choices made on it.
+RenameSettings SettingsFor(const RenameArgs& a, int32_t increment) {
+    RenameSettings s;
+    s.m_strFolder = FullFolderPath(*a.folder);
+    s.m_bFilesOnly = a.folders ? 0 : 1;
+    s.m_bFoldersOnly = a.folders ? 1 : 0;
+    s.m_bChangeName = a.sequence ? 1 : 0;
+    s.m_bChangeExt = a.extension ? 1 : 0;
+    s.m_bReplaceText = a.find ? 1 : 0;
+    s.m_strNewName = a.sequence.value_or(s.m_strNewName);
+    s.m_nIncrement = increment;
+    s.m_bNumberFirst = a.numberFirst ? 1 : 0;
+    s.m_strNewExt = a.extension.value_or(s.m_strNewExt);
+    s.m_strFind = a.find.value_or(std::string());
+    s.m_strReplace = a.with.value_or(std::string());
+    return s;
+}
+
+}  // namespace
+
+// A failed rename raises CFileException; main reports it like the window's framework.
+int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal) {
+    RenameArgs args;
+    if (!ParseRenameArgs(argList, args)) return kExitUsage;
+    int32_t increment = 1;
+    if (args.increment && !number_parse::ParseInteger(*args.increment, increment)) {
+        terminal.ShowMessage(framework_text::Get(framework_text::kParseInteger));
+        return kExitFailed;
+    }
+    int32_t serial = 0;
+    const RenameOutcome outcome = RunBatchRename(SettingsFor(args, increment), serial, terminal);
+    if (outcome.ok()) return kExitDone;
+    terminal.ReportEnd(outcome.reason);
+    return kExitFailed;
+}

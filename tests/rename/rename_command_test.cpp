@@ -1,0 +1,126 @@
+// quillet-cli rename: its arguments, exit status and messages, on real folders.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "cli/commands.h"
+#include "cli/terminal.h"
+#include "folder_fixture.h"
+#include "platform/file_exception.h"
+#include "rename/rename_texts.h"
+
+#ifdef _WIN32
+#include <direct.h>
+#define chdir _chdir
+#else
+#include <unistd.h>
+#endif
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::IsEmpty;
+
+namespace {
+
+class RenameCommand : public testing::Test {
+protected:
+    RenameCommand() {
+        dir.AddFile("a.txt");
+        dir.AddFile("b.txt");
+        dir.AddFolder("sub");
+    }
+
+    // Runs "rename FOLDER args..." and keeps what it wrote to stderr.
+    int Run(std::vector<std::string> args, bool withFolder = true) {
+        if (withFolder) args.insert(args.begin(), dir.Root());
+        testing::internal::CaptureStderr();
+        try {
+            const int status = RunRenameCommand(args, terminal);
+            told = testing::internal::GetCapturedStderr();
+            return status;
+        } catch (...) {
+            told = testing::internal::GetCapturedStderr();  // one capture at a time
+            throw;
+        }
+    }
+
+    FolderFixture dir;
+    Terminal terminal;
+    std::string told;
+};
+
+TEST_F(RenameCommand, ArgumentsOutsideTheUsageChangeNothing) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"--folders"},
+        {"--sequence", "x", "--extension", "md"},
+        {"--extension", "md", "--replace", "a", "b"},
+        {"--increment", "3", "--extension", "md"},
+        {"--number-first", "--replace", "a", "b"},
+        {"--replace", "a"},
+        {"--sequence"},
+        {"--sequence", "x", "--sequence", "y"},
+        {"--sequence", "x", "--folders", "--folders"},
+        {"--sequence", "x", "--number"},
+        {"other", "--sequence", "x"},
+    };
+    for (const auto& args : wrong) {
+        EXPECT_EQ(kExitUsage, Run(args)) << testing::PrintToString(args);
+    }
+    EXPECT_EQ(kExitUsage, Run({"--sequence", "x"}, false));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "b.txt", "sub"));
+}
+
+TEST_F(RenameCommand, SequenceRuleWithItsOptions) {
+    EXPECT_EQ(kExitDone, Run({"--number-first", "--sequence", "pic", "--increment", " 5 "}));
+    EXPECT_THAT(dir.Names(), ElementsAre("005pic.txt", "010pic.txt", "sub"));
+    EXPECT_EQ(std::string(rename_text::kSuccess) + "\n", told);
+
+    EXPECT_EQ(kExitDone, Run({"--sequence", "dir", "--folders"}));
+    EXPECT_THAT(dir.Names(), ElementsAre("005pic.txt", "010pic.txt", "dir001"));
+}
+
+TEST_F(RenameCommand, ExtensionAndReplacementRules) {
+    EXPECT_EQ(kExitDone, Run({"--extension", "md"}));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.md", "b.md", "sub"));
+
+    EXPECT_EQ(kExitDone, Run({"--replace", "a", ""}));
+    EXPECT_THAT(dir.Names(), ElementsAre(".md", "b.md", "sub"));
+    EXPECT_THAT(told, IsEmpty());  // the replacement rule reports nothing
+}
+
+TEST_F(RenameCommand, RefusalsExitWithTheirMessage) {
+    EXPECT_EQ(kExitFailed, Run({"--sequence", "x", "--increment", "1.5"}));
+    EXPECT_THAT(told, HasSubstr("请键入一个整数。"));
+
+    EXPECT_EQ(kExitFailed, Run({"--sequence", "sub/x"}));
+    EXPECT_THAT(told, HasSubstr(rename_text::kForbiddenChars));
+
+    EXPECT_EQ(kExitFailed, Run({dir.PathOf("missing"), "--replace", "a", "b"}, false));
+    EXPECT_THAT(told, HasSubstr(rename_text::kCannotList));
+
+    EXPECT_EQ(kExitFailed, Run({"", "--replace", "a", "b"}, false));
+    EXPECT_THAT(told, HasSubstr(rename_text::kNoFolder));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "b.txt", "sub"));
+}
+
+TEST_F(RenameCommand, CollisionRaisesTheFileErrorAndKeepsBothFiles) {
+    EXPECT_THROW(Run({"--replace", "a", "b"}), CFileException);
+    EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "b.txt", "sub"));
+}
+
+TEST_F(RenameCommand, ShortRelativeFolderIsTakenFromTheWorkingFolder) {
+    // "sub" alone is under the four bytes a folder text needs; "." is one byte.
+    dir.AddFile("sub" + std::string(1, path::kSeparator) + "c.txt");
+    std::vector<char> saved(4096);
+    ASSERT_NE(nullptr, getcwd(saved.data(), static_cast<int>(saved.size())));
+    ASSERT_EQ(0, chdir(dir.Root().c_str()));
+    const int subStatus = Run({"sub", "--extension", "md"}, false);
+    const int dotStatus = Run({".", "--extension", "log"}, false);
+    ASSERT_EQ(0, chdir(saved.data()));
+    EXPECT_EQ(kExitDone, subStatus);
+    EXPECT_EQ(kExitDone, dotStatus);
+    EXPECT_THAT(FolderFixture::NamesIn(dir.PathOf("sub")), ElementsAre("c.md"));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.log", "b.log", "sub"));
+}
+
+}  // namespace
