@@ -10,6 +10,9 @@ cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/native
 ctest --test-dir build/native --output-on-failure -j2
 
+echo "== fuzz targets, a short run each"
+bash scripts/fuzz.sh 30
+
 echo "== the shipped 32-bit Windows programs"
 cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
