@@ -4,8 +4,8 @@
 namespace cli_text {
 
 extern const char kUsage[];
-extern const char kAskYesNo[];    // follows the question when the user is asked
-extern const char kAnsweredYes[]; // follows it when --yes answered
-extern const char kAnsweredNo[];  // follows it when nobody can answer
+extern const char kAskYesNo[];     // follows the question when the user is asked
+extern const char kAnsweredYes[];  // follows it when --yes answered
+extern const char kAnsweredNo[];   // follows it when nobody can answer
 
 }  // namespace cli_text

@@ -6,7 +6,9 @@
 
 namespace console {
 
-bool IsTerminal(std::FILE* stream) { return isatty(fileno(stream)) != 0; }
+bool IsTerminal(std::FILE* stream) {
+    return isatty(fileno(stream)) != 0;
+}
 
 // The program's texts are UTF-8 here already, as terminals expect.
 void Write(std::FILE* stream, const std::string& text) {
@@ -14,6 +16,8 @@ void Write(std::FILE* stream, const std::string& text) {
     std::fflush(stream);
 }
 
-bool ReadLine(std::string& line) { return static_cast<bool>(std::getline(std::cin, line)); }
+bool ReadLine(std::string& line) {
+    return static_cast<bool>(std::getline(std::cin, line));
+}
 
 }  // namespace console

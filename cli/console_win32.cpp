@@ -24,8 +24,8 @@ std::wstring Widen(const std::string& text) {
 }
 
 std::string Narrow(const std::wstring& wide, UINT codePage) {
-    int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                0, nullptr, nullptr);
+    int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                nullptr, nullptr);
     std::string bytes(static_cast<size_t>(n), '\0');
     WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &bytes[0], n,
                         nullptr, nullptr);
@@ -63,6 +63,8 @@ void Write(std::FILE* stream, const std::string& text) {
     }
 }
 
-bool ReadLine(std::string& line) { return static_cast<bool>(std::getline(std::cin, line)); }
+bool ReadLine(std::string& line) {
+    return static_cast<bool>(std::getline(std::cin, line));
+}
 
 }  // namespace console

@@ -82,10 +82,9 @@ SplitFields FieldsFor(const SplitArgs& args, const CFile& source) {
     fields.m_strSourceTitle = path::TitleOf(name);
     fields.m_strSourceExt = path::ExtensionOf(name);
     fields.m_nSourceMB = static_cast<int32_t>(source.GetLength() >> 20);
-    fields.m_strTargetFolder =
-        args.into ? WithSeparator(CommandLinePath(*args.into))
-                  : path::FolderWithSeparator(fields.m_strSourcePath) + fields.m_strSourceTitle +
-                        path::kSeparator;
+    fields.m_strTargetFolder = args.into ? WithSeparator(CommandLinePath(*args.into))
+                                         : path::FolderWithSeparator(fields.m_strSourcePath) +
+                                               fields.m_strSourceTitle + path::kSeparator;
     fields.m_nMode = args.parts ? 0 : 1;
     return fields;
 }
@@ -129,8 +128,7 @@ int RunSplitCommand(const std::vector<std::string>& argList, Terminal& terminal)
 }
 
 int RunMergeCommand(const std::vector<std::string>& args, Terminal& terminal) {
-    if (args.size() != 2 || args[0].compare(0, 2, "--") == 0 ||
-        args[1].compare(0, 2, "--") == 0) {
+    if (args.size() != 2 || args[0].compare(0, 2, "--") == 0 || args[1].compare(0, 2, "--") == 0) {
         return kExitUsage;
     }
     const std::string piece = CommandLinePath(args[0]);

@@ -74,7 +74,9 @@ void Terminal::OpenFolder(const std::string& path) {
     console::Write(stdout, path + "\n");
 }
 
-bool Terminal::UpdateData() { return m_exchange ? m_exchange() : true; }
+bool Terminal::UpdateData() {
+    return m_exchange ? m_exchange() : true;
+}
 
 void Terminal::ReportEnd(const std::string& reason) {
     if (reason.empty() || m_told.count(reason)) return;

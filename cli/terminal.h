@@ -11,7 +11,7 @@
 #include "platform/engine_notifications.h"
 
 class Terminal : public EngineNotifications {
-public:
+  public:
     Terminal();
     ~Terminal() override { EndProgress(); }
 
@@ -34,7 +34,7 @@ public:
     // Finishes the progress line, so that the next text starts on a line of its own.
     void EndProgress();
 
-private:
+  private:
     void DrawProgress();
 
     bool m_bAssumeYes = false;

@@ -12,7 +12,7 @@
 class CFile;
 
 class BlockCopier {
-public:
+  public:
     // Fills up to count bytes; fewer only when the input has ended.
     using ReadFn = std::function<size_t(char* buffer, size_t count)>;
 
@@ -22,7 +22,7 @@ public:
     // then raises the end-of-file error naming inputName.
     void Copy(uint64_t size, const ReadFn& read, const std::string& inputName, CFile& out);
 
-private:
+  private:
     EngineNotifications& m_notify;
     std::vector<char> m_buffer;
     uint64_t m_nBlocks = 0;  // running count over the whole run of the engine

@@ -11,12 +11,13 @@ float Single(float value) {
     return stored;
 }
 
-ChunkSize Failure(ChunkSizeError error) { return {error, 0}; }
+ChunkSize Failure(ChunkSizeError error) {
+    return {error, 0};
+}
 
 }  // namespace
 
-ChunkSize ComputeChunkSize(int32_t mode, float chunkMB, int32_t partCount,
-                           uint64_t sourceLength) {
+ChunkSize ComputeChunkSize(int32_t mode, float chunkMB, int32_t partCount, uint64_t sourceLength) {
     if (mode != 0) {
         // Written so that a value that is not a number fails too.
         if (chunkMB > 700.0f || !(chunkMB >= 1.0f)) return Failure(ChunkSizeError::kOutOfRange);

@@ -5,9 +5,9 @@
 
 enum class ChunkSizeError {
     kNone,
-    kOutOfRange,    // by chunk size: not from 1 to 700 MB
-    kNoParts,       // by number of parts: fewer than one part
-    kEmptySource,   // by number of parts: nothing to divide
+    kOutOfRange,   // by chunk size: not from 1 to 700 MB
+    kNoParts,      // by number of parts: fewer than one part
+    kEmptySource,  // by number of parts: nothing to divide
 };
 
 struct ChunkSize {
@@ -16,8 +16,7 @@ struct ChunkSize {
 };
 
 // mode 1: by chunk size in MB; mode 0: by number of parts.
-ChunkSize ComputeChunkSize(int32_t mode, float chunkMB, int32_t partCount,
-                           uint64_t sourceLength);
+ChunkSize ComputeChunkSize(int32_t mode, float chunkMB, int32_t partCount, uint64_t sourceLength);
 
 // The chunk size in bytes as a whole number, truncated toward zero.
 uint64_t ChunkBytes(float bytes);

@@ -43,8 +43,8 @@ uint64_t MergeState::PieceSize(size_t position) const {
 }
 
 PieceHeaderFields MergeEngine::StateFields() {
-    return {m_state.m_nPieceIndex, m_state.m_nPieceCount, m_state.m_nChunkSize,
-            m_state.m_nDataSize, m_state.m_szMagic};
+    return {m_state.m_nPieceIndex, m_state.m_nPieceCount, m_state.m_nChunkSize, m_state.m_nDataSize,
+            m_state.m_szMagic};
 }
 
 bool MergeEngine::ReadPieceHeader(const std::string& path) {
@@ -94,8 +94,8 @@ Outcome MergeEngine::ScanPieceFolder() {
     }
     std::vector<std::string> candidates;
     if (!ListCandidates(candidates)) {
-        return Outcome::Failed(split_text::Format(split_text::kCannotListFolder,
-                                                  m_fields.m_strPieceFolder));
+        return Outcome::Failed(
+            split_text::Format(split_text::kCannotListFolder, m_fields.m_strPieceFolder));
     }
     std::vector<Found> found;
     for (const std::string& candidate : candidates) {
@@ -139,16 +139,17 @@ void MergeEngine::CopyPiece(size_t position, BlockCopier& copier, CFile& output)
     ExtractPieceHeader(reader, StateFields());
     reader.SkipByte();
     // The size recorded by the scan, not the one just read again.
-    copier.Copy(m_state.PieceSize(position),
-                [&](char* buffer, size_t count) { return reader.ReadData(buffer, count); },
-                piecePath, output);
+    copier.Copy(
+        m_state.PieceSize(position),
+        [&](char* buffer, size_t count) { return reader.ReadData(buffer, count); }, piecePath,
+        output);
     piece.Close();
 }
 
 void MergeEngine::CopyPieces(CFile& output) {
     BlockCopier copier(m_notify);
-    m_notify.SetProgressRange(1, static_cast<uint32_t>(m_state.m_nTotalSize / kSplitBlockSize %
-                                                       65536));
+    m_notify.SetProgressRange(
+        1, static_cast<uint32_t>(m_state.m_nTotalSize / kSplitBlockSize % 65536));
     // The count is read again from every piece copied; the copy never goes past the
     // pieces the scan collected.
     for (size_t i = 0; i < m_state.m_nPieceCount && i < m_state.m_arrPieces.size(); ++i) {

@@ -27,8 +27,8 @@ struct MergeFields {
 
 // Lives with the page and carries over from one merge to the next.
 struct MergeState {
-    std::vector<std::string> m_arrPieces;        // valid pieces, in merge order
-    std::vector<uint64_t> m_arrMorePieceSizes;   // sizes of pieces 1024 and on
+    std::vector<std::string> m_arrPieces;       // valid pieces, in merge order
+    std::vector<uint64_t> m_arrMorePieceSizes;  // sizes of pieces 1024 and on
     // The header read last, valid or not.
     uint64_t m_nPieceIndex = 0;
     uint64_t m_nPieceCount = 0;
@@ -41,7 +41,7 @@ struct MergeState {
 };
 
 class MergeEngine {
-public:
+  public:
     MergeEngine(const MergeFields& fields, MergeState& state, EngineNotifications& notify)
         : m_fields(fields), m_state(state), m_notify(notify) {}
 
@@ -54,7 +54,7 @@ public:
     // header says, and a failed write to the output, raise CFileException.
     Outcome MergePieces();
 
-private:
+  private:
     struct Found {
         uint64_t index;
         uint64_t dataSize;

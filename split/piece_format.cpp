@@ -12,7 +12,9 @@ bool IsWhiteSpace(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -32,7 +34,9 @@ bool IsPieceMagic(const char (&word)[8]) {
     return std::memcmp(word, kPieceMagic, kPieceMagicLength) == 0;
 }
 
-size_t FileByteSource::Read(char* buffer, size_t count) { return m_file.Read(buffer, count); }
+size_t FileByteSource::Read(char* buffer, size_t count) {
+    return m_file.Read(buffer, count);
+}
 
 size_t MemoryByteSource::Read(char* buffer, size_t count) {
     size_t n = count < m_size - m_pos ? count : m_size - m_pos;

@@ -12,35 +12,34 @@ constexpr char kPieceMagic[] = "qkvspt$";
 constexpr size_t kPieceMagicLength = 7;
 
 // Header bytes, written through the same file as the data that follow.
-std::string WritePieceHeader(uint64_t index, uint64_t count, uint64_t chunkSize,
-                             uint64_t dataSize);
+std::string WritePieceHeader(uint64_t index, uint64_t count, uint64_t chunkSize, uint64_t dataSize);
 
 // True when the first 7 bytes of a stored word are the magic.
 bool IsPieceMagic(const char (&word)[8]);
 
 // Where the reader's bytes come from: a file or, for tests and fuzzing, memory.
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     // Fewer bytes than asked only at the end; a failure raises CFileException.
     virtual size_t Read(char* buffer, size_t count) = 0;
 };
 
 class FileByteSource : public ByteSource {
-public:
+  public:
     explicit FileByteSource(CFile& file) : m_file(file) {}
     size_t Read(char* buffer, size_t count) override;
 
-private:
+  private:
     CFile& m_file;
 };
 
 class MemoryByteSource : public ByteSource {
-public:
+  public:
     MemoryByteSource(const char* data, size_t size) : m_data(data), m_size(size) {}
     size_t Read(char* buffer, size_t count) override;
 
-private:
+  private:
     const char* m_data;
     size_t m_size;
     size_t m_pos = 0;
@@ -49,7 +48,7 @@ private:
 // Extracts header items the way a text stream would: white space is skipped before
 // each item, a failed extraction stops all later ones, and nothing is ever raised.
 class PieceReader {
-public:
+  public:
     explicit PieceReader(ByteSource& source) : m_source(source) {}
 
     // An unsigned decimal up to 2^64-1. A token that is not a number stores 0; an
@@ -65,7 +64,7 @@ public:
 
     bool failed() const { return m_failed; }
 
-private:
+  private:
     int Peek();  // -1 at the end
     bool Fail() {
         m_failed = true;

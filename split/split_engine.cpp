@@ -23,9 +23,12 @@ Outcome Refuse(EngineNotifications& notify, const char* text) {
 
 const char* ChunkSizeText(ChunkSizeError error) {
     switch (error) {
-        case ChunkSizeError::kNoParts: return split_text::kNoParts;
-        case ChunkSizeError::kEmptySource: return split_text::kEmptySourceByParts;
-        default: return split_text::kChunkOutOfRange;
+        case ChunkSizeError::kNoParts:
+            return split_text::kNoParts;
+        case ChunkSizeError::kEmptySource:
+            return split_text::kEmptySourceByParts;
+        default:
+            return split_text::kChunkOutOfRange;
     }
 }
 
@@ -48,16 +51,17 @@ void WritePiece(CFile& source, const SplitFields& fields, const Series& series, 
     std::string name = PieceName(fields, index);
     CFile piece;
     CFileException error(CFileException::none, 0);
-    if (!piece.Open(name, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive |
-                              CFile::typeBinary,
-                    &error)) {
+    if (!piece.Open(
+            name, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive | CFile::typeBinary,
+            &error)) {
         error.m_strFileName = name;
         throw error;
     }
     std::string header = WritePieceHeader(index, series.count, series.chunk, dataSize);
     piece.Write(header.data(), header.size());
-    copier.Copy(dataSize, [&](char* buffer, size_t count) { return source.Read(buffer, count); },
-                source.GetFilePath(), piece);
+    copier.Copy(
+        dataSize, [&](char* buffer, size_t count) { return source.Read(buffer, count); },
+        source.GetFilePath(), piece);
     piece.Close();
 }
 

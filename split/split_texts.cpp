@@ -17,7 +17,8 @@ const char kFolderNotReused[] = "目录已存在,未覆盖,未分割。";
 const char kOutputPathTooShort[] = "输出文件路径太短,未合并。";
 const char kCannotCreateOutput[] = "无法创建输出文件 %s";
 const char kCannotListFolder[] = "无法列出文件夹 %s 的内容,未合并。";
-const char kTooManyPieces[] = "找到的分割文件多于记录的份数(文件夹中可能有另一组分割文件),无法合并!";
+const char kTooManyPieces[] =
+    "找到的分割文件多于记录的份数(文件夹中可能有另一组分割文件),无法合并!";
 
 std::string Format(const char* text, const std::string& value) {
     std::string result = text;

@@ -21,8 +21,8 @@ extern const char kOutputIsPiece[];
 extern const char kNoChunkSizeYet[];
 extern const char kFolderNotReused[];
 extern const char kOutputPathTooShort[];
-extern const char kCannotCreateOutput[];   // %s = the output path
-extern const char kCannotListFolder[];     // %s = the piece folder
+extern const char kCannotCreateOutput[];  // %s = the output path
+extern const char kCannotListFolder[];    // %s = the piece folder
 extern const char kTooManyPieces[];
 
 // The text with its first "%s" replaced by value.

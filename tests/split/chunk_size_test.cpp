@@ -1,8 +1,8 @@
+#include "split/chunk_size.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "split/chunk_size.h"
 
 namespace {
 

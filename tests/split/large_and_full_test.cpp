@@ -64,7 +64,7 @@ TEST_F(LargeAndFullTest, SourcePast4GiBSplitsAndMerges) {
 #ifndef _WIN32
 // A 1 MiB file system that the test mounts and unmounts itself.
 class SmallDisk {
-public:
+  public:
     explicit SmallDisk(const std::string& where) : m_path(where) {
         fs::create_directory(m_path);
         if (geteuid() != 0) {
@@ -78,7 +78,7 @@ public:
     }
     const std::string& why() const { return m_why; }
 
-private:
+  private:
     std::string m_path;
     std::string m_why;
 };

@@ -65,7 +65,8 @@ TEST_F(MergeEngineTest, HeaderSpacingDoesNotMoveTheData) {
     dir.WriteFile("odd/p0.spt", "0\r\n2 \t 3  3\n\n qkvspt$\tABCjunk");
     dir.WriteFile("odd/p1.spt", " 1\n2\n3\n2\nqkvspt$MORE DEFG");
     Recorder notify;
-    ASSERT_TRUE(Merge(dir.Join("odd/p1.spt"), dir.Join("odd.out"), notify).ok());
+    const std::string chosen = dir.Join("odd") + path::kSeparator + "p1.spt";
+    ASSERT_TRUE(Merge(chosen, dir.Join("odd.out"), notify).ok());
     EXPECT_EQ(dir.ReadFile("odd.out"), "ABCDE");
 }
 

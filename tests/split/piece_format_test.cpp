@@ -1,8 +1,8 @@
+#include "split/piece_format.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
-
-#include "split/piece_format.h"
 
 namespace {
 
@@ -19,6 +19,7 @@ TEST(PieceHeaderWriter, WorkedExampleBytes) {
 }
 
 struct ReadCase {
+    const char* name;
     const char* bytes;
     bool valid;
     uint64_t values[4];  // what the fields hold afterwards; they start as 7
@@ -47,19 +48,33 @@ TEST_P(PieceReaderCases, ExtractsLikeATextStream) {
 INSTANTIATE_TEST_SUITE_P(
     Headers, PieceReaderCases,
     ::testing::Values(
-        ReadCase{"0\n3\n2097152\n805696\nqkvspt$\nDATA", true, {0, 3, 2097152, 805696}, "DATA"},
-        ReadCase{" 1\t\r\n3 \v\f 5\n\n\n7\r\n  qkvspt$ \nD", true, {1, 3, 5, 7}, "\nD"},
-        ReadCase{"18446744073709551615 1 2 3 qkvspt$\n", true, {UINT64_MAX, 1, 2, 3}, ""},
-        ReadCase{"1 2 3 4 qkvspt$LONGER\nD", true, {1, 2, 3, 4}, "D"},
-        ReadCase{"1 2 3 18446744073709551616 qkvspt$\n", false, {1, 2, 3, UINT64_MAX}, ""},
-        ReadCase{"qkvspt$\n", false, {0, 7, 7, 7}, ""},
-        ReadCase{"1 2 x 4 qkvspt$\n", false, {1, 2, 0, 7}, ""},
-        ReadCase{"1 -2 3 4 qkvspt$\n", false, {1, 0, 7, 7}, ""},
-        ReadCase{"1 2 3", false, {1, 2, 3, 7}, ""},
-        ReadCase{"1 2 3 4", false, {1, 2, 3, 4}, ""},
-        ReadCase{"1 2 3 4 qkvspT$\n", false, {1, 2, 3, 4}, ""},
-        ReadCase{"1 2 3 4 qkvsp", false, {1, 2, 3, 4}, ""},
-        ReadCase{"", false, {7, 7, 7, 7}, ""}));
+        ReadCase{"WrittenHeader",
+                 "0\n3\n2097152\n805696\nqkvspt$\nDATA",
+                 true,
+                 {0, 3, 2097152, 805696},
+                 "DATA"},
+        ReadCase{"ExtraWhiteSpace",
+                 " 1\t\r\n3 \v\f 5\n\n\n7\r\n  qkvspt$ \nD",
+                 true,
+                 {1, 3, 5, 7},
+                 "\nD"},
+        ReadCase{"LargestNumber",
+                 "18446744073709551615 1 2 3 qkvspt$\n",
+                 true,
+                 {UINT64_MAX, 1, 2, 3},
+                 ""},
+        ReadCase{"LongerWord", "1 2 3 4 qkvspt$LONGER\nD", true, {1, 2, 3, 4}, "D"},
+        ReadCase{
+            "Overflow", "1 2 3 18446744073709551616 qkvspt$\n", false, {1, 2, 3, UINT64_MAX}, ""},
+        ReadCase{"MagicWithoutNumbers", "qkvspt$\n", false, {0, 7, 7, 7}, ""},
+        ReadCase{"LetterInANumber", "1 2 x 4 qkvspt$\n", false, {1, 2, 0, 7}, ""},
+        ReadCase{"Sign", "1 -2 3 4 qkvspt$\n", false, {1, 0, 7, 7}, ""},
+        ReadCase{"EndInsideNumbers", "1 2 3", false, {1, 2, 3, 7}, ""},
+        ReadCase{"EndBeforeWord", "1 2 3 4", false, {1, 2, 3, 4}, ""},
+        ReadCase{"WrongCase", "1 2 3 4 qkvspT$\n", false, {1, 2, 3, 4}, ""},
+        ReadCase{"ShortWord", "1 2 3 4 qkvsp", false, {1, 2, 3, 4}, ""},
+        ReadCase{"Empty", "", false, {7, 7, 7, 7}, ""}),
+    [](const ::testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 
 // Whatever the bytes, the reader stays inside them and keeps the word terminated.
 TEST(PieceReader, SurvivesArbitraryBytes) {

@@ -126,8 +126,8 @@ TEST_F(SplitEngineTest, ExistingFolderIsReusedOnlyOnYes) {
     Recorder no;
     EXPECT_EQ(Split(f, no).reason, split_text::kFolderNotReused);
     EXPECT_EQ(no.Calls(), (std::vector<std::string>{"update", "wait on",
-                                                     std::string("ask ") + split_text::kFolderExists,
-                                                     "wait off"}));
+                                                    std::string("ask ") + split_text::kFolderExists,
+                                                    "wait off"}));
     EXPECT_TRUE(source.IsOpen());
     EXPECT_EQ(dir.ReadFile("a/a0.txt.spt"), std::string(3000000, 'x'));
 
@@ -185,8 +185,8 @@ TEST_F(SplitEngineTest, FileErrorsStopTheSplitAndKeepEarlierPieces) {
     } catch (const CFileException& e) {
         EXPECT_EQ(e.m_strFileName, PieceName(f, 1));
     }
-    EXPECT_EQ(Read(PieceName(f, 0)), WritePieceHeader(0, 3, 2097152, 2097152) +
-                                         bytes.substr(0, 2097152));
+    EXPECT_EQ(Read(PieceName(f, 0)),
+              WritePieceHeader(0, 3, 2097152, 2097152) + bytes.substr(0, 2097152));
     EXPECT_EQ(blocked.events.back(), "wait off");
     EXPECT_EQ(blocked.events[blocked.events.size() - 2], "pos 205");
 
@@ -204,8 +204,8 @@ TEST_F(SplitEngineTest, FileErrorsStopTheSplitAndKeepEarlierPieces) {
         EXPECT_EQ(e.m_strFileName, f.m_strSourcePath);
     }
     EXPECT_EQ(fs::file_size(PieceName(f, 0)), 2097180u);
-    EXPECT_EQ(Read(PieceName(f, 1)), WritePieceHeader(1, 3, 2097152, 2097152) +
-                                         bytes.substr(2097152, 3500000 - 2097152));
+    EXPECT_EQ(Read(PieceName(f, 1)),
+              WritePieceHeader(1, 3, 2097152, 2097152) + bytes.substr(2097152, 3500000 - 2097152));
     EXPECT_EQ(shrinking.Calls().back(), "wait off");
     EXPECT_TRUE(source.IsOpen());
 }

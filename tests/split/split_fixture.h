@@ -16,7 +16,7 @@
 #include "split/split_engine.h"
 
 class Recorder : public EngineNotifications {
-public:
+  public:
     void ShowMessage(const std::string& text) override { events.push_back("message " + text); }
     bool AskYesNo(const std::string& text) override {
         events.push_back("ask " + text);
@@ -66,7 +66,7 @@ inline std::string Pattern(size_t size, uint32_t seed = 1) {
 }
 
 class SplitMergeTest : public ::testing::Test {
-protected:
+  protected:
     // The fields the page would hold after choosing dir/name as the source.
     SplitFields FieldsFor(const std::string& name) const {
         SplitFields f;
@@ -79,8 +79,8 @@ protected:
 
     Outcome Split(SplitFields& f, Recorder& notify) {
         if (!source.IsOpen()) {
-            EXPECT_TRUE(source.Open(f.m_strSourcePath, CFile::modeRead | CFile::shareDenyNone |
-                                                          CFile::typeBinary));
+            EXPECT_TRUE(source.Open(f.m_strSourcePath,
+                                    CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary));
         }
         return SplitFile(source, f, notify);
     }
