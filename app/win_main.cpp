@@ -16,7 +16,7 @@ CMainApp theApp;
 void InitCommonControlClasses() {
     INITCOMMONCONTROLSEX classes = {};
     classes.dwSize = sizeof(classes);
-    classes.dwICC = ICC_PROGRESS_CLASS | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES;
+    classes.dwICC = ICC_PROGRESS_CLASS | ICC_TAB_CLASSES;
     ::InitCommonControlsEx(&classes);
 }
 
