@@ -21,15 +21,13 @@ struct RenameArgs {
     bool folders = false;
 };
 
-// Options that take values, with where each value goes.
-bool TakeValues(const std::string& option, RenameArgs& out,
-                std::vector<std::optional<std::string>*>& values) {
-    if (option == "--sequence") values = {&out.sequence};
-    else if (option == "--increment") values = {&out.increment};
-    else if (option == "--extension") values = {&out.extension};
-    else if (option == "--replace") values = {&out.find, &out.with};
-    else return false;
-    return true;
+// Where the values of an option go; none for an option that takes no value.
+std::vector<std::optional<std::string>*> ValuesOf(const std::string& option, RenameArgs& out) {
+    if (option == "--sequence") return {&out.sequence};
+    if (option == "--increment") return {&out.increment};
+    if (option == "--extension") return {&out.extension};
+    if (option == "--replace") return {&out.find, &out.with};
+    return {};
 }
 
 // Exactly one rule; the numbering options only with the sequence rule.
@@ -42,8 +40,8 @@ bool Consistent(const RenameArgs& a) {
 bool ParseRenameArgs(const std::vector<std::string>& args, RenameArgs& out) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        std::vector<std::optional<std::string>*> values;
-        if (TakeValues(a, out, values)) {
+        const std::vector<std::optional<std::string>*> values = ValuesOf(a, out);
+        if (!values.empty()) {
             if (*values[0] || args.size() - i - 1 < values.size()) return false;
             for (std::optional<std::string>* value : values) *value = args[++i];
         } else if (a == "--number-first" && !out.numberFirst) {

@@ -16,7 +16,7 @@ namespace {
 constexpr size_t kMinFolderBytes = 4;
 
 class BatchRename {
-public:
+  public:
     BatchRename(const RenameSettings& settings, int32_t& serial)
         : m_s(settings), m_serial(serial), m_prefix(settings.m_strFolder + path::kSeparator) {}
 
@@ -32,7 +32,7 @@ public:
     bool succeeded() const { return m_success; }
     uint32_t renamed() const { return m_renamed; }
 
-private:
+  private:
     void FolderEntry(const std::string& name) {
         if (m_s.m_bFoldersOnly && m_s.m_bChangeName) Sequence(name, true);
         if (m_s.m_bFoldersOnly && m_s.m_bReplaceText) Replacement(name);
@@ -96,7 +96,9 @@ RenameOutcome Refuse(const char* text, EngineNotifications& notify) {
 RenameOutcome RunBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
                              EngineNotifications& notify) {
     m_nSerial = 0;
-    if (settings.m_strFolder.size() < kMinFolderBytes) return Refuse(rename_text::kNoFolder, notify);
+    if (settings.m_strFolder.size() < kMinFolderBytes) {
+        return Refuse(rename_text::kNoFolder, notify);
+    }
     if (forbidden_chars::InNewNames(settings)) return Refuse(rename_text::kForbiddenChars, notify);
 
     // The whole listing comes first, so no entry is met again under its new name.

@@ -14,7 +14,7 @@
 #include "platform/path.h"
 
 class FolderFixture {
-public:
+  public:
     std::string Root() const { return m_dir.path(); }
     std::string PathOf(const std::string& name) const { return Root() + path::kSeparator + name; }
 
@@ -49,6 +49,6 @@ public:
         return names;
     }
 
-private:
+  private:
     TempDir m_dir;
 };

@@ -6,7 +6,8 @@ using text::CodePage;
 
 TEST(ForbiddenChars, EachForbiddenCharacterIsFound) {
     for (const char* bad : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"}) {
-        EXPECT_TRUE(forbidden_chars::Contains(std::string("ab") + bad + "c", CodePage::kGbk)) << bad;
+        EXPECT_TRUE(forbidden_chars::Contains(std::string("ab") + bad + "c", CodePage::kGbk))
+            << bad;
         EXPECT_TRUE(forbidden_chars::Contains(bad, CodePage::kUtf8)) << bad;
     }
     EXPECT_FALSE(forbidden_chars::Contains("name.with dots-and_[brackets]", CodePage::kUtf8));
@@ -16,13 +17,16 @@ TEST(ForbiddenChars, EachForbiddenCharacterIsFound) {
 
 TEST(ForbiddenChars, TrailBytesOfDoubleByteCharactersDoNotCount) {
     // Both 0x5C (backslash) and 0x7C (bar) occur as second bytes in code page 936.
-    EXPECT_FALSE(forbidden_chars::Contains("\x95\x5C" "a", CodePage::kGbk));
+    EXPECT_FALSE(
+        forbidden_chars::Contains("\x95\x5C"
+                                  "a",
+                                  CodePage::kGbk));
     EXPECT_FALSE(forbidden_chars::Contains("\xD6\x7C", CodePage::kGbk));
     EXPECT_TRUE(forbidden_chars::Contains("\x95\x5C\\", CodePage::kGbk));
 }
 
 class ForbiddenInNewNames : public testing::Test {
-protected:
+  protected:
     bool Check() { return forbidden_chars::InNewNames(s, CodePage::kUtf8); }
     RenameSettings s;
 };

@@ -10,7 +10,7 @@
 #include "platform/engine_notifications.h"
 
 class RecordingNotifications : public EngineNotifications {
-public:
+  public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void OpenFolder(const std::string& path) override { openedFolders.push_back(path); }
 
@@ -24,7 +24,7 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> openedFolders;
 
-private:
+  private:
     static bool Unexpected(const char* call) {
         ADD_FAILURE() << "the rename engine called " << call;
         return false;

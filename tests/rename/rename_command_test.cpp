@@ -22,7 +22,7 @@ using testing::IsEmpty;
 namespace {
 
 class RenameCommand : public testing::Test {
-protected:
+  protected:
     RenameCommand() {
         dir.AddFile("a.txt");
         dir.AddFile("b.txt");

@@ -35,7 +35,7 @@ std::vector<std::string> Numbered(const char* base, int from, int to, int step, 
 }
 
 class RenameRun : public testing::Test {
-protected:
+  protected:
     RenameRun() { s.m_strFolder = dir.Root(); }
 
     RenameOutcome Run() { return RunBatchRename(s, serial, notify); }
@@ -248,7 +248,10 @@ TEST_F(RenameRun, DoubleByteNamesAreSteppedOverWholeCharacters) {
     s.m_strFolder = dir.Root();
     s.m_strNewName = "\x95\x5C";
     EXPECT_EQ(2u, Run().renamed);
-    EXPECT_THAT(dir.Names(), ElementsAre("\x95\x5C" "001.txt", "\x95\x5C" "002.txt"));
+    EXPECT_THAT(dir.Names(), ElementsAre("\x95\x5C"
+                                         "001.txt",
+                                         "\x95\x5C"
+                                         "002.txt"));
 }
 #endif
 
