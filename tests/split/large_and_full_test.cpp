@@ -52,8 +52,10 @@ TEST_F(LargeAndFullTest, SourcePast4GiBSplitsAndMerges) {
     ASSERT_TRUE(Split(f, split).ok());
     EXPECT_EQ(split.Calls()[2], "range 1 26214");  // 419430 blocks, modulo 65536
     EXPECT_EQ(split.events[split.events.size() - 3], "pos 419431");
-    EXPECT_EQ(Read(PieceName(f, 5)).substr(0, 40),
-              WritePieceHeader(5, 6, 734003200, 624951299) + std::string(7, '\0'));
+    std::string header = WritePieceHeader(5, 6, 734003200, 624951299);
+    std::string start(header.size() + 1, '?');
+    std::ifstream(PieceName(f, 5), std::ios::binary).read(&start[0], start.size());
+    EXPECT_EQ(start, header + '\0');
 
     Recorder merge;
     ASSERT_TRUE(Merge(PieceName(f, 0), dir.Join("big.out"), merge).ok());
@@ -82,8 +84,12 @@ class SmallDisk {
     std::string m_path;
     std::string m_why;
 };
+#endif
 
 TEST_F(LargeAndFullTest, FullDiskIsReportedAndKeepsEarlierWork) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a full disk is made with a Linux tmpfs, which a Windows program cannot mount";
+#else
     SmallDisk disk(dir.Join("small"));
     if (!disk.why().empty()) GTEST_SKIP() << disk.why();
     const std::string bytes = Pattern(1200000);
@@ -121,7 +127,7 @@ TEST_F(LargeAndFullTest, FullDiskIsReportedAndKeepsEarlierWork) {
     EXPECT_GT(kept.size(), 800000u);
     EXPECT_EQ(kept, bytes.substr(0, kept.size()));
     EXPECT_EQ(merge.Calls().back(), "wait off");
-}
 #endif
+}
 
 }  // namespace

@@ -26,6 +26,10 @@ struct ReadCase {
     const char* data;    // what follows the byte after the word, when valid
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PieceReaderCases : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(PieceReaderCases, ExtractsLikeATextStream) {
