@@ -6,9 +6,6 @@
 #include <cstring>
 #include <string>
 
-#include "app/framework/win_app.h"
-#include "framework/exchange_dialog.h"
-
 namespace {
 
 std::string FilterBytes(const CFileDialog& dialog) {
@@ -38,41 +35,12 @@ TEST(FileDialog, FilterWithoutTheClosingBarsStillEnds) {
     EXPECT_EQ(FilterBytes(dialog), "All Files(*.*)|*.*|");
 }
 
-TEST(FileDialog, OffersNameTitleAndExtensionOfThePath) {
-    struct Case {
-        const char* path;
-        const char* name;
-        const char* title;
-        const char* ext;
-    };
-    const Case cases[] = {
-        {"D:\\video\\movie.avi", "movie.avi", "movie", "avi"},
-        {"D:\\video\\a.b.c", "a.b.c", "a.b", "c"},
-        {"D:\\video\\README", "README", "README", ""},
-        {"D:\\v.1\\movie3.avi.spt", "movie3.avi.spt", "movie3.avi", "spt"},
-    };
-    for (const Case& c : cases) {
-        CFileDialog dialog(false, nullptr, c.path);
-        EXPECT_EQ(dialog.GetPathName(), c.path);
-        EXPECT_EQ(dialog.GetFileName(), c.name);
-        EXPECT_EQ(dialog.GetFileTitle(), c.title);
-        EXPECT_EQ(dialog.GetFileExt(), c.ext);
-    }
-}
-
 TEST(FileDialog, NamesLongerThanTheTitleBufferComeOutWhole) {
     std::string name(100, 'n');
     CFileDialog dialog(true, nullptr, ("C:\\in\\" + name + ".avi").c_str());
     EXPECT_EQ(dialog.GetFileName(), name + ".avi");
     EXPECT_EQ(dialog.GetFileTitle(), name);
     EXPECT_EQ(dialog.GetFileExt(), "avi");
-}
-
-TEST(FileDialog, TheOwnerIsTheFirstWindowAboveTheControlThatIsNoChild) {
-    ExchangeDialog page;
-    ASSERT_TRUE(page.Open());
-    HWND button = page.GetDlgItem(kActionButton).m_hWnd;
-    EXPECT_EQ(AfxGetSafeOwner(button), page.m_hWnd);
 }
 
 }  // namespace

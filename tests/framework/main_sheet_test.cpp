@@ -43,16 +43,4 @@ TEST(MainSheet, ShowsTheFourPagesInOrderAndNoButtons) {
     sheet.DestroyWindow();
 }
 
-TEST(MainSheet, PagesCanBeCreatedByClassName) {
-    const CRuntimeClass* classes[] = {
-        &CMyPropertyPage1::classCMyPropertyPage1, &CMyPropertyPage2::classCMyPropertyPage2,
-        &CMyPropertyPage3::classCMyPropertyPage3, &CMyPropertyPage5::classCMyPropertyPage5};
-    for (const CRuntimeClass* c : classes) {
-        std::unique_ptr<CDialog> page(c->CreateObject());
-        EXPECT_NE(page, nullptr) << c->m_lpszClassName;
-        EXPECT_EQ(c->m_wSchema, 0xFFFFu);
-    }
-    EXPECT_EQ(CMyPropertySheet::classCMyPropertySheet.CreateObject(), nullptr);
-}
-
 }  // namespace

@@ -43,12 +43,6 @@ TEST(ApplicationMessageBox, AddsTheExclamationOnlyToOkAndYesNoSets) {
     }
 }
 
-TEST(ApplicationMessageBox, ReturnsTheButtonPressed) {
-    MessageBoxRecorder recorder;
-    recorder.answer = IDNO;
-    EXPECT_EQ(AfxMessageBox("question", MB_YESNO), IDNO);
-}
-
 TEST(ApplicationMessageBox, HasNoOwnerBeforeTheMainWindowExists) {
     MessageBoxRecorder recorder;
     ExchangeDialog notYetCreated;
