@@ -1,8 +1,136 @@
 #include "rename/rename_page.h"
 
+#include "app/framework/data_exchange.h"
+#include "app/framework/folder_picker.h"
+#include "app/framework/shell_open.h"
+#include "platform/engine_notifications.h"
+#include "rename/rename_engine.h"
 #include "res/resource.h"
+
+namespace {
+
+const char kFolderPickerTitle[] = "选择保存位置...";
+
+// A run shows its two notices in the page's plain box and opens folders through the
+// shell; it has no progress, no wait cursor and no questions.
+class PageNotifications : public EngineNotifications {
+  public:
+    explicit PageNotifications(CDialog& page) : m_page(page) {}
+
+    void ShowMessage(const std::string& text) override { m_page.MessageBox(text); }
+    bool AskYesNo(const std::string&) override { return false; }
+    void SetProgressRange(uint32_t, uint32_t) override {}
+    void SetProgressPos(uint64_t) override {}
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void OpenFolder(const std::string& path) override { ShellOpen(path); }
+    bool UpdateData() override { return m_page.UpdateData(true); }
+
+  private:
+    CDialog& m_page;
+};
+
+}  // namespace
 
 const CRuntimeClass CMyPropertyPage3::classCMyPropertyPage3 = {
     "CMyPropertyPage3", sizeof(CMyPropertyPage3), 0xFFFF, &CreateByName<CMyPropertyPage3>};
 
+const CMyPropertyPage3::MessageMapEntry CMyPropertyPage3::messageMap[] = {
+    {IDC_RENAME_BROWSE, &CMyPropertyPage3::OnBrowseFolder},
+    {IDC_RENAME_FILES_ONLY, &CMyPropertyPage3::OnFilesOnly},
+    {IDC_RENAME_FOLDERS_ONLY, &CMyPropertyPage3::OnFoldersOnly},
+    {IDC_RENAME_EXECUTE, &CMyPropertyPage3::OnExecute},
+    {IDC_RENAME_VIEW_RESULT, &CMyPropertyPage3::OnViewResult},
+    {IDC_RENAME_CHANGE_NAME, &CMyPropertyPage3::OnChangeName},
+    {IDC_RENAME_CHANGE_EXT, &CMyPropertyPage3::OnChangeExt},
+    {IDC_RENAME_NUMBER_FIRST, &CMyPropertyPage3::OnNumberFirst},
+    {IDC_RENAME_REPLACE_TEXT, &CMyPropertyPage3::OnReplaceText},
+};
+
 CMyPropertyPage3::CMyPropertyPage3() : CPropertyPage(IDD_RENAME_PAGE) {}
+
+void CMyPropertyPage3::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, IDC_RENAME_NEW_EXT, m_strNewExt);
+    DDX_Text(pDX, IDC_RENAME_NEW_NAME, m_strNewName);
+    DDX_Text(pDX, IDC_RENAME_FOLDER, m_strFolder);
+    DDX_Text(pDX, IDC_RENAME_INCREMENT, m_nIncrement);
+    DDX_Text(pDX, IDC_RENAME_FIND, m_strFind);
+    DDX_Text(pDX, IDC_RENAME_REPLACE, m_strReplace);
+}
+
+bool CMyPropertyPage3::OnInitDialog() {
+    // One button at a time: a range of ids would also reach the push buttons and the
+    // check box that lie between the radios' ids.
+    CheckDlgButton(IDC_RENAME_FILES_ONLY, BST_CHECKED);
+    CheckDlgButton(IDC_RENAME_CHANGE_NAME, BST_CHECKED);
+    m_strNewExt = "txt";
+    m_strNewName = "name";
+    m_strFolder.clear();
+    m_nIncrement = 1;
+    UpdateData(false);
+    return true;
+}
+
+bool CMyPropertyPage3::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) return false;
+    for (const MessageMapEntry& entry : messageMap) {
+        if (entry.id != id) continue;
+        (this->*entry.handler)();
+        return true;
+    }
+    return false;
+}
+
+void CMyPropertyPage3::OnBrowseFolder() {
+    if (!BrowseForFolder(m_hWnd, kFolderPickerTitle, m_strFolder)) return;
+    // Also puts back the stored values of fields typed into since the last exchange.
+    UpdateData(false);
+}
+
+void CMyPropertyPage3::OnFilesOnly() {
+    m_bFilesOnly = 1;
+    m_bFoldersOnly = 0;
+    GetDlgItem(IDC_RENAME_NEW_EXT).EnableWindow(true);
+}
+
+void CMyPropertyPage3::OnFoldersOnly() {
+    m_bFoldersOnly = 1;
+    m_bFilesOnly = 0;
+    GetDlgItem(IDC_RENAME_NEW_EXT).EnableWindow(false);
+}
+
+void CMyPropertyPage3::OnExecute() {
+    m_nSerial = 0;
+    // A refused field has been reported; renaming with the values of an older exchange
+    // would surprise the user.
+    if (!UpdateData(true)) return;
+    PageNotifications notify(*this);
+    RunBatchRename(*this, m_nSerial, notify);
+}
+
+void CMyPropertyPage3::OnViewResult() {
+    PageNotifications notify(*this);
+    OpenResultFolder(*this, notify);
+}
+
+void CMyPropertyPage3::OnChangeName() {
+    m_bChangeName = 1;
+    m_bChangeExt = 0;
+    m_bReplaceText = 0;
+}
+
+void CMyPropertyPage3::OnChangeExt() {
+    m_bChangeExt = 1;
+    m_bChangeName = 0;
+    m_bReplaceText = 0;
+}
+
+void CMyPropertyPage3::OnNumberFirst() {
+    m_bNumberFirst = m_bNumberFirst ? 0 : 1;
+}
+
+void CMyPropertyPage3::OnReplaceText() {
+    m_bReplaceText = 1;
+    m_bChangeName = 0;
+    m_bChangeExt = 0;
+}
