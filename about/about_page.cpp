@@ -1,8 +1,100 @@
 #include "about/about_page.h"
 
+#include "app/framework/paint_dc.h"
+#include "app/framework/shell_open.h"
+#include "app/framework/win_app.h"
 #include "res/resource.h"
+
+namespace {
+
+const COLORREF kLinkColour = RGB(0, 0, 255);
+const COLORREF kCellColour = RGB(255, 255, 255);
+// Three clear rows between the text cell and its underline.
+const int kUnderlineGap = 3;
+
+POINT PointFrom(LPARAM lParam) {
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    return point;
+}
+
+// Edges do not count: a point on the border of a link is outside it.
+bool StrictlyInside(const RECT& rect, POINT point) {
+    return rect.left < point.x && point.x < rect.right && rect.top < point.y &&
+           point.y < rect.bottom;
+}
+
+}  // namespace
 
 const CRuntimeClass CMyPropertyPage5::classCMyPropertyPage5 = {
     "CMyPropertyPage5", sizeof(CMyPropertyPage5), 0xFFFF, &CreateByName<CMyPropertyPage5>};
 
 CMyPropertyPage5::CMyPropertyPage5() : CPropertyPage(IDD_ABOUT_PAGE) {}
+
+bool CMyPropertyPage5::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+        case WM_PAINT:
+            OnPaint();
+            result = 0;
+            return true;
+        case WM_MOUSEMOVE:
+            OnMouseMove(static_cast<UINT>(wParam), PointFrom(lParam));
+            return false;
+        case WM_LBUTTONDOWN:
+            OnLButtonDown(static_cast<UINT>(wParam), PointFrom(lParam));
+            return false;
+        case WM_SETCURSOR:
+            if (reinterpret_cast<HWND>(wParam) != m_hWnd) return false;
+            result = TRUE;
+            return OnSetCursor(LOWORD(lParam));
+        default:
+            return false;
+    }
+}
+
+void CMyPropertyPage5::OnPaint() {
+    CPaintDC dc(m_hWnd);
+    dc.SetTextColor(kLinkColour);
+    for (int i = 0; i < about_links::kCount; ++i) {
+        const about_links::Link& link = about_links::kLinks[i];
+        const int x = about_links::kLeft;
+        dc.TextOut(x, link.y, link.text);
+        const SIZE size = dc.GetTextExtent(link.text);
+        m_rcLink[i] = {x, link.y, x + size.cx, link.y + size.cy};
+        const int underline = link.y + size.cy + kUnderlineGap;
+        dc.FillSolidRect({x, underline, x + size.cx, underline + 1}, kLinkColour);
+        // The fill left the background blue; the next link's cell is white again.
+        if (i + 1 < about_links::kCount) dc.SetBkColor(kCellColour);
+    }
+}
+
+void CMyPropertyPage5::OnMouseMove(UINT /*flags*/, POINT point) {
+    if (LinkAt(point) >= 0) ShowHandCursor();
+}
+
+void CMyPropertyPage5::OnLButtonDown(UINT /*flags*/, POINT point) {
+    for (int i = 0; i < about_links::kCount; ++i) {
+        if (StrictlyInside(m_rcLink[i], point)) ShellOpen(about_links::kLinks[i].address);
+    }
+}
+
+// The system sets the page's arrow before every move; over a link it would undo the hand
+// until the move arrives, so the hand is kept here too.
+bool CMyPropertyPage5::OnSetCursor(UINT hitTest) {
+    if (hitTest != HTCLIENT) return false;
+    POINT point;
+    if (!::GetCursorPos(&point) || !::ScreenToClient(m_hWnd, &point)) return false;
+    if (LinkAt(point) < 0) return false;
+    ShowHandCursor();
+    return true;
+}
+
+int CMyPropertyPage5::LinkAt(POINT point) const {
+    for (int i = 0; i < about_links::kCount; ++i) {
+        if (StrictlyInside(m_rcLink[i], point)) return i;
+    }
+    return -1;
+}
+
+void CMyPropertyPage5::ShowHandCursor() const {
+    ::SetCursor(::LoadCursorA(AfxGetApp()->m_hInstance, MAKEINTRESOURCEA(IDC_HAND_LINK)));
+}

@@ -1,6 +1,9 @@
-// The About page: the version line and the maker's links.
+// The About page: the version line and the maker's links, which the page draws itself.
 #pragma once
 
+#include <windows.h>
+
+#include "about/about_links.h"
 #include "app/framework/property_page.h"
 #include "app/framework/runtime_class.h"
 
@@ -9,4 +12,20 @@ class CMyPropertyPage5 : public CPropertyPage {
     CMyPropertyPage5();
 
     static const CRuntimeClass classCMyPropertyPage5;
+
+    // Where each link was last drawn; empty, so never hit, until the first paint.
+    RECT m_rcLink[about_links::kCount] = {};
+
+  protected:
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+  private:
+    void OnPaint();
+    void OnMouseMove(UINT flags, POINT point);
+    void OnLButtonDown(UINT flags, POINT point);
+    bool OnSetCursor(UINT hitTest);
+
+    // Index of the first link under point, or -1.
+    int LinkAt(POINT point) const;
+    void ShowHandCursor() const;
 };
