@@ -60,16 +60,6 @@ TEST_F(MergeEngineTest, WorkedExampleProgress) {
     EXPECT_EQ(g_nPieceSize[2], 805696u);
 }
 
-TEST_F(MergeEngineTest, HeaderSpacingDoesNotMoveTheData) {
-    fs::create_directory(dir.Join("odd"));
-    dir.WriteFile("odd/p0.spt", "0\r\n2 \t 3  3\n\n qkvspt$\tABCjunk");
-    dir.WriteFile("odd/p1.spt", " 1\n2\n3\n2\nqkvspt$MORE DEFG");
-    Recorder notify;
-    const std::string chosen = dir.Join("odd") + path::kSeparator + "p1.spt";
-    ASSERT_TRUE(Merge(chosen, dir.Join("odd.out"), notify).ok());
-    EXPECT_EQ(dir.ReadFile("odd.out"), "ABCDE");
-}
-
 // The rows of the failure table: nothing merged, and the output as the table says.
 TEST_F(MergeEngineTest, FailuresLeaveTheOutputAsTheyFoundIt) {
     SplitFields f = SplitNew("s.bin", Pattern(20000), 3);
