@@ -1,8 +1,79 @@
 #include "split/merge_page.h"
 
+#include "app/framework/data_exchange.h"
+#include "app/framework/file_dialog.h"
+#include "platform/path.h"
 #include "res/resource.h"
+#include "split/engine_page_notifications.h"
+
+namespace {
+
+const char kPieceFilter[] = "SPT File(*.spt)|*.spt; *.spt|All Files(*.*)|*.*||";
+const char kOutputFilter[] = "All Files(*.*)|*.*||";
+const RECT kProgressRect = {30, 240, 455, 260};
+
+}  // namespace
 
 const CRuntimeClass CMyPropertyPage2::classCMyPropertyPage2 = {
     "CMyPropertyPage2", sizeof(CMyPropertyPage2), 0xFFFF, &CreateByName<CMyPropertyPage2>};
 
+const CMyPropertyPage2::MessageMapEntry CMyPropertyPage2::messageMap[] = {
+    {IDC_MERGE_BROWSE_PIECE, &CMyPropertyPage2::OnBrowsePiece},
+    {IDC_MERGE_CHOOSE_OUTPUT, &CMyPropertyPage2::OnChooseOutput},
+    {IDC_MERGE_RUN, &CMyPropertyPage2::OnMerge},
+};
+
 CMyPropertyPage2::CMyPropertyPage2() : CPropertyPage(IDD_MERGE_PAGE) {}
+
+void CMyPropertyPage2::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, IDC_MERGE_PIECE_PATH, m_strPiecePath);
+    DDX_Text(pDX, IDC_MERGE_OUTPUT_PATH, m_strOutputPath);
+}
+
+bool CMyPropertyPage2::OnInitDialog() {
+    // Nothing refers to the bar by id.
+    m_progress.Create(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
+    m_progress.SetPos(0);
+    GetDlgItem(IDC_MERGE_RUN).EnableWindow(false);
+    return true;
+}
+
+bool CMyPropertyPage2::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) return false;
+    for (const MessageMapEntry& entry : messageMap) {
+        if (entry.id != id) continue;
+        (this->*entry.handler)();
+        return true;
+    }
+    return false;
+}
+
+void CMyPropertyPage2::OnBrowsePiece() {
+    CFileDialog dialog(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       kPieceFilter, GetDlgItem(IDC_MERGE_BROWSE_PIECE).m_hWnd);
+    if (dialog.DoModal() == IDOK) {
+        m_strPiecePath = dialog.GetPathName();
+        m_strPieceTitle = dialog.GetFileTitle();
+        m_strPieceFolder = path::FolderOf(m_strPiecePath);
+    }
+    UpdateData(false);
+}
+
+void CMyPropertyPage2::OnChooseOutput() {
+    CFileDialog dialog(false, nullptr, m_strPieceTitle.c_str(),
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kOutputFilter,
+                       GetDlgItem(IDC_MERGE_BROWSE_PIECE).m_hWnd);
+    if (dialog.DoModal() == IDOK) {
+        m_strOutputPath = dialog.GetPathName();
+        m_strOutputFolder = path::FolderOf(m_strOutputPath);
+        // Once an output is known, Merge stays available for good.
+        GetDlgItem(IDC_MERGE_RUN).EnableWindow(true);
+    }
+    UpdateData(false);
+}
+
+void CMyPropertyPage2::OnMerge() {
+    EnginePageNotifications notify(*this, m_progress,
+                                   EnginePageNotifications::MessageBoxKind::kApplication);
+    MergeEngine(*this, *this, notify).MergePieces();
+}

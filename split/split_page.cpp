@@ -1,8 +1,120 @@
 #include "split/split_page.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "app/framework/data_exchange.h"
+#include "app/framework/file_dialog.h"
+#include "app/framework/folder_picker.h"
+#include "platform/path.h"
 #include "res/resource.h"
+#include "split/engine_page_notifications.h"
+#include "split/merge_engine.h"
+
+namespace {
+
+const char kSourceFilter[] = "All Files(*.*)|*.*||";
+const char kTargetPickerTitle[] = "选择路径...";
+const RECT kProgressRect = {25, 260, 450, 280};
+constexpr float kMinChunkMB = 1.0f;
+constexpr float kMaxChunkMB = 700.0f;
+
+}  // namespace
 
 const CRuntimeClass CMyPropertyPage1::classCMyPropertyPage1 = {
     "CMyPropertyPage1", sizeof(CMyPropertyPage1), 0xFFFF, &CreateByName<CMyPropertyPage1>};
 
-CMyPropertyPage1::CMyPropertyPage1() : CPropertyPage(IDD_SPLIT_PAGE) {}
+const CMyPropertyPage1::MessageMapEntry CMyPropertyPage1::messageMap[] = {
+    {IDC_SPLIT_BROWSE_SOURCE, &CMyPropertyPage1::OnBrowseSource},
+    {IDC_SPLIT_BROWSE_TARGET, &CMyPropertyPage1::OnBrowseTarget},
+    {IDC_SPLIT_RUN, &CMyPropertyPage1::OnSplit},
+    {IDC_SPLIT_BY_SIZE, &CMyPropertyPage1::OnByChunkSize},
+    {IDC_SPLIT_BY_PARTS, &CMyPropertyPage1::OnByPartCount},
+};
+
+CMyPropertyPage1::CMyPropertyPage1() : CPropertyPage(IDD_SPLIT_PAGE) {
+    // The merge's size table starts clean with the sheet.
+    std::fill(std::begin(g_nPieceSize), std::end(g_nPieceSize), 0);
+}
+
+void CMyPropertyPage1::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, IDC_SPLIT_SOURCE_PATH, m_strSourcePath);
+    DDX_Text(pDX, IDC_SPLIT_TARGET_FOLDER, m_strTargetFolder);
+    // Checked in both modes: a split by parts still refuses a bad chunk size.
+    DDX_Text(pDX, IDC_SPLIT_CHUNK_MB, m_fChunkMB);
+    DDV_MinMaxFloat(pDX, m_fChunkMB, kMinChunkMB, kMaxChunkMB);
+    DDX_Text(pDX, IDC_SPLIT_PART_COUNT, m_nPartCount);
+    DDX_Text(pDX, IDC_SPLIT_SOURCE_MB, m_nSourceMB);
+}
+
+bool CMyPropertyPage1::OnInitDialog() {
+    // Nothing refers to the bar by id.
+    m_progress.Create(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
+    m_progress.SetPos(0);
+    CheckRadioButton(IDC_SPLIT_BY_SIZE, IDC_SPLIT_BY_PARTS, IDC_SPLIT_BY_SIZE);
+    GetDlgItem(IDC_SPLIT_RUN).EnableWindow(false);
+    m_strSourcePath.clear();
+    m_strTargetFolder.clear();
+    m_fChunkMB = 2.0f;
+    UpdateData(false);
+    return true;
+}
+
+bool CMyPropertyPage1::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) return false;
+    for (const MessageMapEntry& entry : messageMap) {
+        if (entry.id != id) continue;
+        (this->*entry.handler)();
+        return true;
+    }
+    return false;
+}
+
+void CMyPropertyPage1::OnBrowseSource() {
+    CFileDialog dialog(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       kSourceFilter, GetDlgItem(IDC_SPLIT_BROWSE_SOURCE).m_hWnd);
+    if (dialog.DoModal() != IDOK) {
+        // The edits keep showing the old choice, but a split now has no source.
+        if (m_fileSource.IsOpen()) m_fileSource.Close();
+        UpdateData(false);
+        return;
+    }
+    m_strSourcePath = dialog.GetPathName();
+    m_strSourceTitle = dialog.GetFileTitle();
+    m_strSourceExt = dialog.GetFileExt();
+    if (m_strSourcePath.size() < 3) return;
+
+    // Choosing the same file again must not collide with our own handle.
+    if (m_fileSource.IsOpen()) m_fileSource.Close();
+    if (!m_fileSource.Open(m_strSourcePath,
+                           CFile::modeRead | CFile::shareExclusive | CFile::typeBinary)) {
+        return;
+    }
+    m_nSourceMB = static_cast<int32_t>(m_fileSource.GetLength() >> 20);
+    m_strTargetFolder =
+        path::FolderWithSeparator(m_strSourcePath) + m_strSourceTitle + path::kSeparator;
+    GetDlgItem(IDC_SPLIT_RUN).EnableWindow(true);
+    UpdateData(false);
+}
+
+void CMyPropertyPage1::OnBrowseTarget() {
+    std::string folder;
+    if (!BrowseForFolder(m_hWnd, kTargetPickerTitle, folder)) return;
+    // A drive root already ends with a separator and keeps both.
+    m_strTargetFolder = folder + path::kSeparator + m_strSourceTitle + path::kSeparator;
+    UpdateData(false);
+}
+
+void CMyPropertyPage1::OnSplit() {
+    EnginePageNotifications notify(*this, m_progress,
+                                   EnginePageNotifications::MessageBoxKind::kPage);
+    SplitFile(m_fileSource, *this, notify);
+}
+
+void CMyPropertyPage1::OnByChunkSize() {
+    m_nMode = 1;
+}
+
+void CMyPropertyPage1::OnByPartCount() {
+    m_nMode = 0;
+}

@@ -1,0 +1,63 @@
+#include "split/busy_page_pump.h"
+
+#include "app/framework/win_app.h"
+
+namespace {
+
+// Edit carets blink by this system timer.
+constexpr UINT kSystemTimer = 0x0118;
+// A queue that refills itself (a window that never validates) must not hold the run.
+constexpr int kMostMessagesPerRound = 200;
+
+bool IsInSheet(HWND window, HWND sheet) {
+    return window && sheet && (window == sheet || ::IsChild(sheet, window));
+}
+
+// The system sets the arrow again as the mouse moves over the window.
+void RestoreWaitCursor() {
+    CWinApp* app = AfxGetApp();
+    if (app && app->GetWaitCursorCount() > 0) ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
+}
+
+}  // namespace
+
+bool PassesWhileBusy(const MSG& msg, HWND sheet) {
+    if (!IsInSheet(msg.hwnd, sheet)) return true;
+    switch (msg.message) {
+        case WM_PAINT:
+        case WM_NCPAINT:
+        case WM_TIMER:
+        case kSystemTimer:
+        case WM_NCMOUSEMOVE:
+            return true;
+        case WM_NCLBUTTONDOWN:
+            // The title bar only: its close box and menu would end the sheet mid-run.
+            return msg.hwnd == sheet && msg.wParam == HTCAPTION;
+        default:
+            return false;
+    }
+}
+
+BusyPagePump::BusyPagePump(HWND page)
+    : m_sheet(page ? ::GetAncestor(page, GA_ROOT) : nullptr), m_lastRound(::GetTickCount()) {}
+
+void BusyPagePump::KeepAlive() {
+    if (::GetTickCount() - m_lastRound >= kIntervalMs) Pump();
+}
+
+void BusyPagePump::Pump() {
+    MSG msg;
+    for (int i = 0; i < kMostMessagesPerRound && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
+         ++i) {
+        if (msg.message == WM_QUIT) {
+            // Not ours to take: whoever runs the outer loop ends on it after the run.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!PassesWhileBusy(msg, m_sheet)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    RestoreWaitCursor();
+    m_lastRound = ::GetTickCount();
+}

@@ -1,0 +1,27 @@
+// A split or merge runs on the window's thread. Between its blocks the window must still
+// paint, show its progress and let itself be dragged, but take no other input until the
+// run ends.
+#pragma once
+
+#include <windows.h>
+
+// True for what may reach the sheet during a run: painting, timers and a drag of the
+// title bar. Messages for windows outside the sheet pass.
+bool PassesWhileBusy(const MSG& msg, HWND sheet);
+
+class BusyPagePump {
+  public:
+    // page: any window inside the sheet that runs the work.
+    explicit BusyPagePump(HWND page);
+
+    // Handles the waiting messages when the last round is at least kIntervalMs ago.
+    void KeepAlive();
+    // One round now: every waiting message is dispatched or dropped.
+    void Pump();
+
+    static constexpr DWORD kIntervalMs = 50;
+
+  private:
+    HWND m_sheet;
+    DWORD m_lastRound;
+};
