@@ -1,0 +1,60 @@
+// Start-up and shutdown as a person sees them: one sheet, its tabs, and the exit page.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "driver/screenshot.h"
+#include "driver/wait.h"
+#include "driver/window.h"
+#include "quillet_test.h"
+#include "res/resource.h"
+
+namespace e2e {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr int kApplyButton = 12321;
+constexpr int kHelpButton = 9;
+
+class StartupTest : public QuilletTest {};
+
+TEST_F(StartupTest, ShowsOnlyTheTitledSheetWithFourTabsAndTheSplitPageInFront) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TopLevelWindows(m_app.pid(), true), std::vector<HWND>{m_sheet});
+    EXPECT_EQ(TextOf(m_sheet), L"Quillet V1.6(免费版)");
+    EXPECT_THAT(TabLabels(m_sheet, m_app.handle()),
+                ElementsAre(L"文件分割", L"文件合并", L"批量重命名", L"关于"));
+    EXPECT_EQ(CurrentTab(m_sheet), 0);
+    EXPECT_EQ(ControlText(CurrentPage(m_sheet), IDC_SPLIT_RUN), L"分 割");
+}
+
+TEST_F(StartupTest, HidesTheFourSheetButtons) {
+    ASSERT_TRUE(Start());
+    for (int id : {IDOK, IDCANCEL, kApplyButton, kHelpButton}) {
+        EXPECT_FALSE(IsControlShown(m_sheet, id)) << "button " << id << " is visible";
+    }
+}
+
+TEST_F(StartupTest, EveryTabCanBeOpenedAndPhotographed) {
+    ASSERT_TRUE(Start());
+    const wchar_t* const names[] = {L"1-split.bmp", L"2-merge.bmp", L"3-rename.bmp",
+                                    L"4-about.bmp"};
+    for (int tab = 0; tab < 4; ++tab) {
+        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), tab, 5000)) << "tab " << tab;
+        EXPECT_TRUE(SaveWindowPicture(m_sheet, JoinPath(ScreenshotFolder(), names[tab])))
+            << "picture of tab " << tab;
+    }
+}
+
+TEST_F(StartupTest, ClosingTheSheetOpensTheExitPageOnceAndEndsTheProgram) {
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(CloseAndWaitExit()) << "the program still runs 10 s after its sheet was closed";
+    ASSERT_TRUE(Recorder().WaitForEntries(1, 10000)) << "no exit page was opened";
+    Sleep(1000);  // a second opening would come late, through a second browser start
+    const std::vector<std::wstring> opened = Recorder().Entries();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].rfind(L"http", 0), 0u) << ToUtf8(opened[0]);
+}
+
+}  // namespace
+}  // namespace e2e
