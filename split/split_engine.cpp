@@ -32,7 +32,7 @@ const char* ChunkSizeText(ChunkSizeError error) {
     }
 }
 
-// Steps 2 and 3: the data exchange, then the chunk size it leads to. A failed
+// The data exchange, then the chunk size it leads to. A failed
 // exchange keeps the chunk size of the previous split, if there was one.
 Outcome TakeChunkSize(SplitFields& fields, uint64_t length, EngineNotifications& notify) {
     if (!notify.UpdateData()) {
