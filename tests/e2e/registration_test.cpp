@@ -22,6 +22,8 @@ class RegistrationTest : public QuilletTest {
         ForgetRegistration();
     }
     static void ForgetRegistration() {
+        ASSERT_TRUE(UnlockKey(HKEY_LOCAL_MACHINE, kFlagKey));
+        ASSERT_TRUE(UnlockKey(HKEY_CLASSES_ROOT, kIconKey));
         ASSERT_TRUE(DeleteTree(HKEY_LOCAL_MACHINE, kFlagKey));
         ASSERT_TRUE(DeleteTree(HKEY_CLASSES_ROOT, L".spt"));
         ASSERT_TRUE(DeleteTree(HKEY_CLASSES_ROOT, L"sptfile"));
@@ -89,6 +91,23 @@ TEST_F(RegistrationTest, OtherFlagValuesLetTheRegistrationRun) {
         RunOnce();
         ExpectRegisteredFor(QuilletExe());
     }
+}
+
+// Writes that fail stop the registration silently; the program starts all the same.
+TEST_F(RegistrationTest, ALockedMachineKeyStopsItBeforeAnyWrite) {
+    ASSERT_TRUE(LockKey(HKEY_LOCAL_MACHINE, kFlagKey));
+    RunOnce();
+    ASSERT_TRUE(UnlockKey(HKEY_LOCAL_MACHINE, kFlagKey));
+    ExpectNothingWritten();
+}
+
+TEST_F(RegistrationTest, ALockedIconKeyKeepsWhatWasWrittenBeforeIt) {
+    ASSERT_TRUE(LockKey(HKEY_CLASSES_ROOT, kIconKey));
+    RunOnce();
+    ASSERT_TRUE(UnlockKey(HKEY_CLASSES_ROOT, kIconKey));
+    EXPECT_TRUE(ReadValueAnsi(HKEY_LOCAL_MACHINE, kFlagKey, L"Installed").found);
+    EXPECT_EQ(ReadValueAnsi(HKEY_CLASSES_ROOT, L".spt", L"").bytes, std::string("sptfile", 8));
+    EXPECT_FALSE(ReadValueAnsi(HKEY_CLASSES_ROOT, kIconKey, L"").found);
 }
 
 TEST_F(RegistrationTest, IconReferenceKeepsAChinesePathByteForByte) {

@@ -1,5 +1,6 @@
 #include "driver/registry.h"
 
+#include <sddl.h>
 #include <shlwapi.h>
 
 #include "driver/text.h"
@@ -18,6 +19,17 @@ bool SetValue(HKEY root, const std::wstring& key, const std::wstring& name, DWOR
                                        static_cast<const BYTE*>(data), size);
     RegCloseKey(handle);
     return result == ERROR_SUCCESS;
+}
+
+bool SetKeySecurity(HKEY key, const wchar_t* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor,
+                                                              nullptr)) {
+        return false;
+    }
+    const bool ok = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+    LocalFree(descriptor);
+    return ok;
 }
 
 }  // namespace
@@ -47,6 +59,27 @@ bool KeyExists(HKEY root, const std::wstring& key) {
     if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
     RegCloseKey(handle);
     return true;
+}
+
+bool LockKey(HKEY root, const std::wstring& key) {
+    HKEY handle;
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
+                        nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const bool ok = SetKeySecurity(handle, L"D:P(D;;KW;;;WD)(A;;KRWD;;;WD)");
+    RegCloseKey(handle);
+    return ok;
+}
+
+bool UnlockKey(HKEY root, const std::wstring& key) {
+    HKEY handle;
+    const LONG opened = RegOpenKeyExW(root, key.c_str(), 0, WRITE_DAC, &handle);
+    if (opened == ERROR_FILE_NOT_FOUND) return true;
+    if (opened != ERROR_SUCCESS) return false;
+    const bool ok = SetKeySecurity(handle, L"D:P(A;;KA;;;WD)");
+    RegCloseKey(handle);
+    return ok;
 }
 
 RegValue ReadValueAnsi(HKEY root, const std::wstring& key, const std::wstring& name) {

@@ -15,6 +15,11 @@ bool SetBinary(HKEY root, const std::wstring& key, const std::wstring& name,
 // Removes a key with everything under it; a missing key is fine.
 bool DeleteTree(HKEY root, const std::wstring& key);
 bool KeyExists(HKEY root, const std::wstring& key);
+// Creates the key if needed and lets everyone only read it and change its permissions, so
+// a program's writes fail with access denied. Lasts while the Wine session runs.
+bool LockKey(HKEY root, const std::wstring& key);
+// Gives everyone full access again; a missing key is fine.
+bool UnlockKey(HKEY root, const std::wstring& key);
 
 struct RegValue {
     bool found = false;

@@ -1,7 +1,9 @@
 // Registered as the shell's "open" command for folders during the tests.
 // Usage: open_recorder LOG TARGET. Appends TARGET as a UTF-8 line to LOG; opens no window.
-#include <shellapi.h>
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 #include <string>
 
