@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/message_box.h"
+#include "driver/wait.h"
 #include "driver/window.h"
 #include "quillet_test.h"
 
@@ -10,10 +11,19 @@ namespace {
 
 class SecondStartTest : public QuilletTest {
   protected:
-    // Starts `exe` while the first copy runs and reads the message it shows.
+    // Starts `exe` while the first copy runs and reads the message it shows, whatever its
+    // owner.
     MessageBoxInfo RefusedStart(AppProcess& second, const std::wstring& exe) {
         EXPECT_TRUE(second.Start(exe)) << ToUtf8(second.last_error());
-        return WaitForMessageBox(second.pid(), nullptr, 10000);
+        HWND box = nullptr;
+        WaitUntil(
+            [&] {
+                const std::vector<HWND> shown = TopLevelWindows(second.pid(), true);
+                box = shown.empty() ? nullptr : shown.front();
+                return box != nullptr;
+            },
+            10000);
+        return ReadMessageBox(box);
     }
 };
 
@@ -23,6 +33,7 @@ TEST_F(SecondStartTest, IsRefusedWithOneMessageAndLeavesTheFirstRunning) {
     const MessageBoxInfo box = RefusedStart(second, QuilletExe());
     ASSERT_NE(box.window, nullptr) << "the second start showed no message box";
     EXPECT_EQ(box.text, L"Quillet 已运行!");
+    EXPECT_EQ(box.owner, nullptr);
     EXPECT_EQ(box.caption, L"Quillet");
     EXPECT_STREQ(IconKindName(box.icon), "exclamation");
     EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
