@@ -79,9 +79,11 @@ TEST_F(FaultInUse, MergeWithAPieceHeldOpen) {
 TEST_F(FaultInUse, MergeLeavesAnOutputHeldOpenAsItWas) {
     SplitFields f = SplitNew("o.bin", Pattern(30000), 3);
     dir.WriteFile("o.out", "older output");
-    Holder held(dir.Join("o.out"));
     Recorder notify;
-    EXPECT_EQ(Merge(PieceName(f, 0), dir.Join("o.out"), notify).status, Outcome::kFailed);
+    {
+        Holder held(dir.Join("o.out"));
+        EXPECT_EQ(Merge(PieceName(f, 0), dir.Join("o.out"), notify).status, Outcome::kFailed);
+    }
     EXPECT_EQ(notify.events, (std::vector<std::string>{"wait on", "wait off"}));
     EXPECT_EQ(ReadBytes(dir.Join("o.out")), "older output");
 }

@@ -4,6 +4,10 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "faults/fault_checks.h"
 #include "platform/text.h"
 #include "split/piece_format.h"
@@ -111,9 +115,15 @@ TEST_F(FaultPieceFolder, NumbersOfANonPieceCountWhenItIsReadLast) {
     EXPECT_EQ(state.m_nDataSize, 10000u);
 }
 
-TEST_F(FaultPieceFolder, FolderNamedLikeAPieceIsNeverTaken) {
+// Entries that are no files: a sub-folder (holding a piece of its own) and, where the
+// system has them, a named pipe that would block a reader and a link to itself.
+TEST_F(FaultPieceFolder, EntriesNamedLikePiecesButNoFilesAreNeverTaken) {
     fs::create_directory(InFolder("s3.bin.spt"));
     fs::copy_file(PieceName(f, 0), InFolder("s3.bin.spt") + path::kSeparator + "s0.bin.spt");
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo(InFolder("pipe.spt").c_str(), 0600), 0);
+    fs::create_symlink("loop.spt", InFolder("loop.spt"));
+#endif
     Recorder merged;
     EXPECT_TRUE(Merge(PieceName(f, 1), dir.Join("s.out"), merged).ok());
     EXPECT_EQ(ReadBytes(dir.Join("s.out")), bytes);
