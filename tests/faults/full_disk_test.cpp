@@ -6,7 +6,6 @@
 #include "faults/scratch_disk.h"
 #include "split/piece_format.h"
 #include "split/split_fixture.h"
-#include "split/split_texts.h"
 
 namespace {
 
@@ -80,7 +79,7 @@ TEST_F(FaultFullDisk, MergeKeepsWhatFitAndNamesTheOutput) {
     EXPECT_EQ(notify.Calls(), (std::vector<std::string>{"wait on", "range 1 29", "wait off"}));
 }
 
-// The Part leaves an output that cannot be created without a word.
+// An output that cannot be created ends the merge without a word.
 TEST_F(FaultFullDisk, MergeWithNoRoomForTheOutputCreatesNothing) {
     ScratchDisk disk(DiskKind::kFewFiles);
     if (!disk.why().empty()) GTEST_SKIP() << disk.why();
