@@ -38,13 +38,13 @@ class DriverTest : public DisplayTest {
     // Clicks a fixture button and waits for the dialog it opens, owned by the sheet.
     HWND OpenDialog(int button) {
         EXPECT_TRUE(ClickControl(m_page, button));
-        HWND dialog = WaitForDialogOwnedBy(m_app.pid(), m_sheet, 5000);
+        HWND dialog = WaitForDialogOwnedBy(m_app.pid(), m_sheet, 15000);
         EXPECT_NE(dialog, nullptr) << "no dialog owned by the sheet after button " << button;
         return dialog;
     }
     std::wstring ResultAfterChange(const std::wstring& before) {
         std::wstring now;
-        WaitUntil([&] { return (now = ControlText(m_page, IDC_FIX_RESULT)) != before; }, 5000);
+        WaitUntil([&] { return (now = ControlText(m_page, IDC_FIX_RESULT)) != before; }, 15000);
         return now;
     }
 

@@ -56,8 +56,8 @@ HWND StartAndFindSheet(AppProcess& app, const std::wstring& exe) {
         ADD_FAILURE() << ToUtf8(app.last_error());
         return nullptr;
     }
-    HWND sheet = WaitForSheet(app.pid(), 10000);
-    if (!sheet) ADD_FAILURE() << "no sheet appeared within 10 s for " << ToUtf8(exe);
+    HWND sheet = WaitForSheet(app.pid(), 30000);
+    if (!sheet) ADD_FAILURE() << "no sheet appeared within 30 s for " << ToUtf8(exe);
     return sheet;
 }
 

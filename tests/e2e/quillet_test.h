@@ -32,7 +32,7 @@ class QuilletTest : public DisplayTest {
     bool CloseAndWaitExit() {
         CloseSheet(m_sheet);
         ++m_closed;
-        return m_app.WaitExit(10000);
+        return m_app.WaitExit(20000);
     }
 
     AppProcess m_app;

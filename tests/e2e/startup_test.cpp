@@ -48,7 +48,7 @@ TEST_F(StartupTest, EveryTabCanBeOpenedAndPhotographed) {
 
 TEST_F(StartupTest, ClosingTheSheetOpensTheExitPageOnceAndEndsTheProgram) {
     ASSERT_TRUE(Start());
-    ASSERT_TRUE(CloseAndWaitExit()) << "the program still runs 10 s after its sheet was closed";
+    ASSERT_TRUE(CloseAndWaitExit()) << "the program still runs 20 s after its sheet was closed";
     ASSERT_TRUE(Recorder().WaitForEntries(1, 10000)) << "no exit page was opened";
     Sleep(1000);  // a second opening would come late, through a second browser start
     const std::vector<std::wstring> opened = Recorder().Entries();
