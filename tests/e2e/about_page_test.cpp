@@ -1,0 +1,194 @@
+// The about tab's five links as a person meets them: where they are drawn and in which colours,
+// which pixels open them, the pointer over them, and the last link's page.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "about/about_links.h"
+#include "driver/screenshot.h"
+#include "driver/wait.h"
+#include "driver/window.h"
+#include "quillet_test.h"
+
+namespace e2e {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr int kAboutTab = 3;
+constexpr DWORD kTimeoutMs = 5000;
+constexpr DWORD kQuietMs = 1500;  // the shell starts the recorder in a process of its own
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+std::wstring Address(int link) {
+    return FromCodePage(about_links::kLinks[link].address, 936);
+}
+
+// Where the page draws link i, measured with the font its paint uses: the default one.
+RECT ExpectedRect(HWND page, int link) {
+    const about_links::Link& l = about_links::kLinks[link];
+    HDC dc = GetDC(page);
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, l.text, static_cast<int>(strlen(l.text)), &size);
+    ReleaseDC(page, dc);
+    return {about_links::kLeft, l.y, about_links::kLeft + size.cx, l.y + size.cy};
+}
+
+// Smoothed glyph edges mix the two colours: full blue, equal red and green.
+bool IsBlueOverWhite(COLORREF c) {
+    return GetBValue(c) == 255 && GetRValue(c) == GetGValue(c);
+}
+
+class ScreenPixels {
+  public:
+    explicit ScreenPixels(HWND page) : m_dc(GetDC(nullptr)) { ClientToScreen(page, &m_origin); }
+    ~ScreenPixels() { ReleaseDC(nullptr, m_dc); }
+    COLORREF At(int x, int y) const { return GetPixel(m_dc, m_origin.x + x, m_origin.y + y); }
+
+  private:
+    HDC m_dc;
+    POINT m_origin{0, 0};
+};
+
+class AboutPageTest : public QuilletTest {
+  protected:
+    void SetUp() override {
+        QuilletTest::SetUp();
+        if (IsSkipped()) return;
+        ASSERT_TRUE(Start());
+        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), kAboutTab, kTimeoutMs));
+        m_page = CurrentPage(m_sheet);
+        ASSERT_NE(m_page, nullptr);
+        SetForegroundWindow(m_sheet);
+        // The rectangles exist once the page has painted.
+        RedrawWindow(m_page, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        Sleep(300);
+        for (int i = 0; i < about_links::kCount; ++i) m_rects.push_back(ExpectedRect(m_page, i));
+    }
+
+    void ClickAt(int x, int y) {
+        const LPARAM at = MAKELPARAM(x, y);
+        PostMessageW(m_page, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(m_page, WM_LBUTTONUP, 0, at);
+    }
+    // A real pointer move, so the program gets the system's own cursor messages.
+    void MovePointerTo(int x, int y) {
+        POINT at{x, y};
+        ClientToScreen(m_page, &at);
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
+        Sleep(300);
+    }
+    // Wine cannot read another process's cursor (GetIconInfo fails with 1402), so cursors
+    // are told apart by their handles only.
+    HCURSOR CursorAt(int x, int y) {
+        MovePointerTo(x, y);
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        return GetCursorInfo(&info) ? info.hCursor : nullptr;
+    }
+
+    HWND m_page = nullptr;
+    std::vector<RECT> m_rects;
+};
+
+TEST_F(AboutPageTest, EveryLinkIsBlueOnWhiteWithAnUnderlineThreeRowsBelowItsCell) {
+    EXPECT_TRUE(SaveWindowPicture(m_sheet, JoinPath(ScreenshotFolder(), L"about-page.bmp")));
+    ScreenPixels screen(m_page);
+    for (int i = 0; i < about_links::kCount; ++i) {
+        SCOPED_TRACE("link " + std::to_string(i + 1));
+        const RECT& r = m_rects[i];
+        ASSERT_GT(r.right - r.left, 10);
+        int blue = 0, white = 0, other = 0;
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                const COLORREF c = screen.At(x, y);
+                if (c == kBlue)
+                    ++blue;
+                else if (c == kWhite)
+                    ++white;
+                else if (!IsBlueOverWhite(c))
+                    ++other;
+            }
+        }
+        EXPECT_GT(blue, 0) << "no blue text";
+        EXPECT_GT(white, blue) << "the cell is not white";
+        EXPECT_EQ(other, 0) << "colours in the cell that blue text on white cannot give";
+
+        const int line = r.bottom + 3;
+        for (int x = r.left; x < r.right; ++x) {
+            ASSERT_EQ(screen.At(x, line), kBlue) << "underline at x " << x;
+            for (int gap = r.bottom; gap < line; ++gap) {
+                ASSERT_NE(screen.At(x, gap), kBlue) << "blue between cell and line at " << x;
+            }
+            ASSERT_NE(screen.At(x, line + 1), kBlue) << "the line is thicker than a pixel";
+        }
+        EXPECT_NE(screen.At(r.right, line), kBlue) << "the line runs past the text";
+    }
+}
+
+TEST_F(AboutPageTest, EdgesUnderlinesAndGapsOpenNothingOnePixelInsideOpensTheLink) {
+    for (const RECT& r : m_rects) {
+        ClickAt(r.left, r.top + 1);
+        ClickAt(r.left + 1, r.top);
+        ClickAt(r.right, r.top + 1);
+        ClickAt(r.left + 1, r.bottom);
+        ClickAt(r.left + 1, r.bottom + 3);  // the underline
+    }
+    ClickAt(about_links::kLeft + 1, (m_rects[1].bottom + m_rects[2].top) / 2);
+    Sleep(kQuietMs);
+    EXPECT_THAT(Recorder().Entries(), IsEmpty());
+
+    std::vector<std::wstring> expected;
+    for (int i = 0; i < about_links::kCount; ++i) {
+        const RECT& r = m_rects[i];
+        // Alternate corners, so both the near and the far edges are one pixel inside.
+        if (i % 2 == 0)
+            ClickAt(r.left + 1, r.top + 1);
+        else
+            ClickAt(r.right - 1, r.bottom - 1);
+        expected.push_back(Address(i));
+        ASSERT_TRUE(Recorder().WaitForEntries(expected.size(), 10000)) << "link " << i + 1;
+    }
+    Sleep(kQuietMs);
+    EXPECT_EQ(Recorder().Entries(), expected);
+}
+
+TEST_F(AboutPageTest, PointerOverEveryLinkIsOneCursorOfItsOwnAndElsewhereThePagesOwn) {
+    const int gapY = (m_rects[1].bottom + m_rects[2].top) / 2;
+    const HCURSOR page = CursorAt(about_links::kLeft + 5, gapY);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(CursorAt(about_links::kLeft + 40, 25), page) << "over the version line";
+
+    const HCURSOR hand = CursorAt(m_rects[0].left + 5, m_rects[0].top + 3);
+    EXPECT_NE(hand, page);
+    for (int i = 1; i < about_links::kCount; ++i) {
+        const RECT& r = m_rects[i];
+        EXPECT_EQ(CursorAt(r.right - 2, r.bottom - 2), hand) << "link " << i + 1;
+        EXPECT_EQ(CursorAt(r.left + 2, r.bottom + 3), page) << "underline of link " << i + 1;
+    }
+    EXPECT_EQ(CursorAt(about_links::kLeft + 5, gapY), page);
+}
+
+TEST_F(AboutPageTest, LastLinkOpensTheSamePageAsClosingTheProgram) {
+    const RECT& r = m_rects[4];
+    ClickAt(r.left + 1, r.top + 1);
+    ASSERT_TRUE(Recorder().WaitForEntries(1, 10000));
+    ASSERT_TRUE(CloseAndWaitExit());
+    ASSERT_TRUE(Recorder().WaitForEntries(2, 10000)) << "no exit page";
+    const std::vector<std::wstring> opened = Recorder().Entries();
+    EXPECT_EQ(opened[0], opened[1]);
+    EXPECT_THAT(opened, ElementsAre(Address(4), Address(4)));
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,333 @@
+// The batch rename tab as a person uses it: its first look, the radios and the check box seen
+// through real runs on real folders, the folder picker, "查看结果", and the three boxes a run
+// can end with.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "driver/message_box.h"
+#include "driver/pickers.h"
+#include "driver/screenshot.h"
+#include "driver/wait.h"
+#include "driver/window.h"
+#include "quillet_test.h"
+#include "res/resource.h"
+
+namespace e2e {
+namespace {
+
+using ::testing::ElementsAre;
+using Names = std::vector<std::wstring>;
+
+constexpr int kRenameTab = 2;
+constexpr DWORD kTimeoutMs = 5000;
+// Long enough for a box or a shell open that should not come at all.
+constexpr DWORD kQuietMs = 1000;
+
+void DeleteTree(const std::wstring& path) {
+    WIN32_FIND_DATAW found;
+    HANDLE listing = FindFirstFileW(JoinPath(path, L"*").c_str(), &found);
+    if (listing != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = JoinPath(path, name);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(child);
+            } else {
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
+            }
+        } while (FindNextFileW(listing, &found));
+        FindClose(listing);
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
+// A fresh folder for one test: files, then sub-folders (names ending in a backslash).
+std::wstring MakeFolder(const std::wstring& name, const Names& entries) {
+    const std::wstring root = JoinPath(WorkFolder(), L"rename-page");
+    CreateDirectoryW(root.c_str(), nullptr);
+    const std::wstring folder = JoinPath(root, name);
+    DeleteTree(folder);
+    EXPECT_TRUE(CreateDirectoryW(folder.c_str(), nullptr)) << ToUtf8(folder);
+    for (const std::wstring& entry : entries) {
+        const std::wstring path = JoinPath(folder, entry);
+        if (entry.back() == L'\\') {
+            EXPECT_TRUE(CreateDirectoryW(path.c_str(), nullptr)) << ToUtf8(path);
+            continue;
+        }
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_NE(file, INVALID_HANDLE_VALUE) << ToUtf8(path);
+        CloseHandle(file);
+    }
+    return folder;
+}
+
+// The folder's entries, sorted; sub-folders end in a backslash.
+Names NamesIn(const std::wstring& folder) {
+    Names names;
+    WIN32_FIND_DATAW found;
+    HANDLE listing = FindFirstFileW(JoinPath(folder, L"*").c_str(), &found);
+    if (listing == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) name += L'\\';
+        names.push_back(name);
+    } while (FindNextFileW(listing, &found));
+    FindClose(listing);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class RenamePageTest : public QuilletTest {
+  protected:
+    void SetUp() override {
+        QuilletTest::SetUp();
+        if (IsSkipped()) return;
+        ASSERT_TRUE(Start());
+        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), kRenameTab, kTimeoutMs));
+        m_page = CurrentPage(m_sheet);
+        ASSERT_NE(m_page, nullptr);
+    }
+
+    // Radios and the check box open nothing, so their click is sent and has taken effect
+    // when it returns.
+    void Choose(int id) { SendMessageW(Control(m_page, id), BM_CLICK, 0, 0); }
+    // Buttons may open a box, so their click is posted.
+    void Click(int id) { ASSERT_TRUE(ClickControl(m_page, id)) << "control " << id; }
+    void Type(int id, const std::wstring& text) { SetControlText(m_page, id, text); }
+
+    // Presses "执行操作" and returns the box the run ends with, already answered.
+    MessageBoxInfo ExecuteExpectingBox() {
+        Click(IDC_RENAME_EXECUTE);
+        MessageBoxInfo box = WaitForMessageBox(m_app.pid(), m_sheet, kTimeoutMs);
+        EXPECT_NE(box.window, nullptr) << "the run showed no message";
+        if (box.window) {
+            EXPECT_TRUE(AnswerMessageBox(box.window, IDOK));
+        }
+        return box;
+    }
+    void ExpectSuccessBox(const MessageBoxInfo& box) {
+        EXPECT_EQ(box.text, L"改名操作成功!");
+        EXPECT_EQ(box.caption, L"Quillet");
+        EXPECT_EQ(box.icon, IconKind::kNone) << IconKindName(box.icon);
+        EXPECT_THAT(box.buttons, ElementsAre(IDOK));
+    }
+    void ExecuteExpectingSuccess() { ExpectSuccessBox(ExecuteExpectingBox()); }
+    void ExecuteExpectingSilence() {
+        Click(IDC_RENAME_EXECUTE);
+        ExpectNoBox();
+    }
+    void ExpectNoBox() {
+        Sleep(kQuietMs);
+        const HWND box = FindDialogOwnedBy(m_app.pid(), m_sheet);
+        EXPECT_EQ(box, nullptr) << "unexpected box: " << ToUtf8(ReadMessageBox(box).text);
+        if (box) AnswerMessageBox(box, IDOK);
+    }
+
+    HWND OpenFolderBrowser() {
+        Click(IDC_RENAME_BROWSE);
+        HWND browser = WaitForDialogOwnedBy(m_app.pid(), m_sheet, kTimeoutMs);
+        EXPECT_NE(browser, nullptr) << "no folder browser";
+        return browser;
+    }
+    bool PickFolder(const std::wstring& folder) {
+        HWND browser = OpenFolderBrowser();
+        return browser && ChooseFolder(browser, m_app.handle(), folder) &&
+               WaitUntil([&] { return ControlText(m_page, IDC_RENAME_FOLDER) == folder; },
+                         kTimeoutMs);
+    }
+
+    HWND m_page = nullptr;
+};
+
+TEST_F(RenamePageTest, FirstDisplayChecksFilesAndSequenceAndShowsTheDefaults) {
+    EXPECT_TRUE(IsControlChecked(m_page, IDC_RENAME_FILES_ONLY));
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_RENAME_FOLDERS_ONLY));
+    EXPECT_TRUE(IsControlChecked(m_page, IDC_RENAME_CHANGE_NAME));
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_RENAME_REPLACE_TEXT));
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_RENAME_CHANGE_EXT));
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_RENAME_NUMBER_FIRST));
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_NEW_EXT), L"txt");
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_NEW_NAME), L"name");
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_FOLDER), L"");
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_INCREMENT), L"1");
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_FIND), L"");
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_REPLACE), L"");
+    EXPECT_TRUE(IsControlEnabled(m_page, IDC_RENAME_NEW_EXT));
+    EXPECT_TRUE(SaveWindowPicture(m_sheet, JoinPath(ScreenshotFolder(), L"rename-page.bmp")));
+}
+
+TEST_F(RenamePageTest, KindRadiosChooseFilesOrFoldersAndSwitchTheExtensionField) {
+    const std::wstring folder = MakeFolder(L"kind", {L"a.txt", L"b.txt", L"d.x\\"});
+    Type(IDC_RENAME_FOLDER, folder);
+
+    Choose(IDC_RENAME_FOLDERS_ONLY);
+    EXPECT_FALSE(IsControlEnabled(m_page, IDC_RENAME_NEW_EXT));
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_RENAME_FILES_ONLY));
+    // The kind radios leave the rule alone: still the sequence rule, on the folder only.
+    ExecuteExpectingSuccess();
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"a.txt", L"b.txt", L"name001\\"));
+
+    // Folders have no extension to change: nothing happens and nothing is said.
+    Choose(IDC_RENAME_CHANGE_EXT);
+    EXPECT_FALSE(IsControlEnabled(m_page, IDC_RENAME_NEW_EXT));
+    ExecuteExpectingSilence();
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"a.txt", L"b.txt", L"name001\\"));
+
+    Choose(IDC_RENAME_FILES_ONLY);
+    EXPECT_TRUE(IsControlEnabled(m_page, IDC_RENAME_NEW_EXT));
+    Type(IDC_RENAME_NEW_EXT, L"md");
+    ExecuteExpectingSuccess();
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"a.md", L"b.md", L"name001\\"));
+}
+
+TEST_F(RenamePageTest, EachRuleRadioClearsTheOtherTwoRules) {
+    // A rule left on renames the listed name a second time after the chosen rule moved
+    // it, which fails with a file error; each step's texts are set so that it would.
+    const std::wstring folder = MakeFolder(L"rules", {L"a.txt"});
+    Type(IDC_RENAME_FOLDER, folder);
+
+    Choose(IDC_RENAME_CHANGE_EXT);
+    Type(IDC_RENAME_NEW_EXT, L"dat");
+    ExecuteExpectingSuccess();
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"a.dat"));
+
+    Type(IDC_RENAME_NEW_EXT, L"x");
+    Choose(IDC_RENAME_REPLACE_TEXT);
+    Type(IDC_RENAME_FIND, L"a");
+    Type(IDC_RENAME_REPLACE, L"bb");
+    ExecuteExpectingSilence();  // replacements never report success
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"bb.dbbt"));
+
+    Type(IDC_RENAME_FIND, L"bb");
+    Type(IDC_RENAME_REPLACE, L"c");
+    Choose(IDC_RENAME_CHANGE_NAME);
+    ExecuteExpectingSuccess();
+    ExpectNoBox();
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"name001.dbbt"));
+    EXPECT_TRUE(IsControlChecked(m_page, IDC_RENAME_CHANGE_NAME));
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_RENAME_REPLACE_TEXT));
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_RENAME_CHANGE_EXT));
+}
+
+TEST_F(RenamePageTest, NumberFirstFlipsOnEveryClick) {
+    const std::wstring folder = MakeFolder(L"number-first", {L"a.txt"});
+    Type(IDC_RENAME_FOLDER, folder);
+
+    Choose(IDC_RENAME_NUMBER_FIRST);
+    EXPECT_TRUE(IsControlChecked(m_page, IDC_RENAME_NUMBER_FIRST));
+    ExecuteExpectingSuccess();
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"001name.txt"));
+
+    Choose(IDC_RENAME_NUMBER_FIRST);
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_RENAME_NUMBER_FIRST));
+    ExecuteExpectingSuccess();
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"name001.txt"));
+}
+
+TEST_F(RenamePageTest, PickingAFolderPutsTheStoredValuesBackAndCancellingChangesNothing) {
+    const std::wstring folder = MakeFolder(L"picked", {});
+    Type(IDC_RENAME_NEW_NAME, L"typed");
+    Type(IDC_RENAME_INCREMENT, L"abc");
+
+    HWND browser = OpenFolderBrowser();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(FolderBrowserTitle(browser), L"选择保存位置...");
+    ASSERT_TRUE(ChooseFolder(browser, m_app.handle(), folder));
+    ASSERT_TRUE(
+        WaitUntil([&] { return ControlText(m_page, IDC_RENAME_FOLDER) == folder; }, kTimeoutMs));
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_NEW_NAME), L"name");
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_INCREMENT), L"1");
+
+    Type(IDC_RENAME_NEW_NAME, L"typed again");
+    ASSERT_TRUE(CancelDialog(OpenFolderBrowser()));
+    SendMessageW(m_page, WM_NULL, 0, 0);
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_NEW_NAME), L"typed again");
+    EXPECT_EQ(ControlText(m_page, IDC_RENAME_FOLDER), folder);
+}
+
+TEST_F(RenamePageTest, ViewResultOpensTheStoredFolderNotTheTypedOne) {
+    const std::wstring stored = MakeFolder(L"stored", {});
+    const std::wstring typed = MakeFolder(L"typed", {});
+
+    // Right after start nothing typed has been stored yet.
+    Type(IDC_RENAME_FOLDER, typed);
+    Click(IDC_RENAME_VIEW_RESULT);
+    Sleep(kQuietMs);
+    for (const std::wstring& opened : Recorder().Entries()) EXPECT_NE(opened, typed);
+    Recorder().Clear();
+
+    ASSERT_TRUE(PickFolder(stored));
+    Type(IDC_RENAME_FOLDER, typed);
+    Click(IDC_RENAME_VIEW_RESULT);
+    ASSERT_TRUE(Recorder().WaitForEntries(1, 10000)) << "no folder was opened";
+    Sleep(kQuietMs);
+    EXPECT_THAT(Recorder().Entries(), ElementsAre(stored));
+}
+
+TEST_F(RenamePageTest, NonIntegerIncrementIsRefusedAndNothingIsRenamed) {
+    const std::wstring folder = MakeFolder(L"refused", {L"a.txt"});
+    Type(IDC_RENAME_FOLDER, folder);
+    Type(IDC_RENAME_INCREMENT, L"1.5");
+
+    Click(IDC_RENAME_EXECUTE);
+    const MessageBoxInfo box = WaitForMessageBox(m_app.pid(), m_sheet, kTimeoutMs);
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, L"请键入一个整数。");
+    EXPECT_EQ(box.caption, L"Quillet");
+    EXPECT_EQ(box.icon, IconKind::kExclamation) << IconKindName(box.icon);
+    ASSERT_TRUE(AnswerMessageBox(box.window, IDOK));
+    ExpectNoBox();
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"a.txt"));
+    EXPECT_EQ(FocusedWindow(m_app.thread_id()), Control(m_page, IDC_RENAME_INCREMENT));
+    const Selection selection = EditSelection(Control(m_page, IDC_RENAME_INCREMENT));
+    EXPECT_EQ(selection.start, 0);
+    EXPECT_EQ(selection.end, 3);
+
+    // The page cannot be left either while the increment is refused.
+    ASSERT_TRUE(ClickTab(m_sheet, m_app.handle(), 0));
+    const MessageBoxInfo leaving = WaitForMessageBox(m_app.pid(), m_sheet, kTimeoutMs);
+    EXPECT_EQ(leaving.text, L"请键入一个整数。");
+    if (leaving.window) {
+        ASSERT_TRUE(AnswerMessageBox(leaving.window, IDOK));
+    }
+    EXPECT_EQ(CurrentTab(m_sheet), kRenameTab);
+}
+
+TEST_F(RenamePageTest, SequenceRunNumbersTheVisibleFilesByTheIncrement) {
+    const std::wstring folder = MakeFolder(L"sequence", {L"a.txt", L"b.txt", L"c.txt", L"sub\\"});
+    Type(IDC_RENAME_FOLDER, folder);
+    Type(IDC_RENAME_INCREMENT, L"5");
+    ExecuteExpectingSuccess();
+    EXPECT_THAT(NamesIn(folder),
+                ElementsAre(L"name005.txt", L"name010.txt", L"name015.txt", L"sub\\"));
+}
+
+TEST_F(RenamePageTest, CollisionEndsTheRunWithTheAccessDeniedFileError) {
+    const std::wstring folder = MakeFolder(L"collision", {L"a.txt", L"b.txt"});
+    Type(IDC_RENAME_FOLDER, folder);
+    Type(IDC_RENAME_INCREMENT, L"0");
+
+    const MessageBoxInfo box = ExecuteExpectingBox();
+    EXPECT_EQ(box.text, L"对 一未命名文件 的存取被拒绝。");
+    EXPECT_EQ(box.caption, L"Quillet");
+    EXPECT_EQ(box.icon, IconKind::kStop) << IconKindName(box.icon);
+    EXPECT_THAT(box.buttons, ElementsAre(IDOK));
+    ExpectNoBox();  // no success message after the failure
+
+    // The first file kept its new name, the second its old one.
+    const Names names = NamesIn(folder);
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[1], L"name000.txt");
+    EXPECT_TRUE(names[0] == L"a.txt" || names[0] == L"b.txt") << ToUtf8(names[0]);
+    EXPECT_TRUE(IsWindowVisible(m_sheet));
+}
+
+}  // namespace
+}  // namespace e2e
