@@ -6,6 +6,7 @@ const char kUsage[] =
     "用法:\n"
     "  quillet-cli split SOURCE [--size MB | --parts N] [--into FOLDER] [--yes]\n"
     "  quillet-cli merge PIECE OUTPUT\n"
+    "  quillet-cli rename FOLDER (--sequence BASE [--increment N] [--number-first] | --extension EXT | --replace FIND WITH) [--folders]\n"
     "  quillet-cli --help\n"
     "\n"
     "split  把 SOURCE 分割为 .spt 分割文件\n"
@@ -14,6 +15,7 @@ const char kUsage[] =
     "  --into FOLDER  存放分割文件的文件夹,默认为原文件旁以其名称命名的文件夹\n"
     "  --yes          文件夹已存在时直接使用,不再询问\n"
     "merge  把 PIECE 所在文件夹中的整组分割文件合并为 OUTPUT\n"
+    "rename 按所选的一种规则重命名 FOLDER 中的条目\n"
     "\n"
     "退出状态: 0 完成, 1 被拒绝或失败, 2 用法错误\n";
 
