@@ -40,6 +40,10 @@ public:
     size_t Read(void* buffer, size_t count);
     // Writes all count bytes; a short write raises the disk-full error for this file.
     void Write(const void* buffer, size_t count);
+    // Copies up to count bytes from source's position to this file's position, inside
+    // the system where it can; fewer only when source ends. Failures are raised as Read
+    // and Write raise them: named with source's path or with this file's.
+    size_t CopyFrom(CFile& source, size_t count);
     void Close();
     // Closes without raising.
     void Abort();

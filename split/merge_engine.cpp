@@ -137,12 +137,15 @@ void MergeEngine::CopyPiece(size_t position, BlockCopier& copier, CFile& output)
     FileByteSource source(piece);
     PieceReader reader(source);
     ExtractPieceHeader(reader, StateFields());
-    reader.SkipByte();
+    // The data start where the reader stands, not where it has read ahead to; a header
+    // that no longer reads has no data at all.
+    if (reader.SkipByte()) {
+        piece.Seek(-static_cast<int64_t>(reader.Buffered()), CFile::current);
+    } else {
+        piece.Seek(0, CFile::end);
+    }
     // The size recorded by the scan, not the one just read again.
-    copier.Copy(
-        m_state.PieceSize(position),
-        [&](char* buffer, size_t count) { return reader.ReadData(buffer, count); }, piecePath,
-        output);
+    copier.Copy(m_state.PieceSize(position), piece, output);
     piece.Close();
 }
 

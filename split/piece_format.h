@@ -63,6 +63,8 @@ class PieceReader {
     size_t ReadData(char* buffer, size_t count);
 
     bool failed() const { return m_failed; }
+    // Bytes read from the source ahead of the reader's position.
+    size_t Buffered() const { return m_end - m_pos; }
 
   private:
     int Peek();  // -1 at the end

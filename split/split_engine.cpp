@@ -59,9 +59,7 @@ void WritePiece(CFile& source, const SplitFields& fields, const Series& series, 
     }
     std::string header = WritePieceHeader(index, series.count, series.chunk, dataSize);
     piece.Write(header.data(), header.size());
-    copier.Copy(
-        dataSize, [&](char* buffer, size_t count) { return source.Read(buffer, count); },
-        source.GetFilePath(), piece);
+    copier.Copy(dataSize, source, piece);
     piece.Close();
 }
 

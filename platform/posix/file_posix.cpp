@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
 
 #include "platform/file.h"
 #include "platform/file_exception.h"
@@ -24,6 +25,8 @@ constexpr long kNegativeSeek = 131;
 
 // Reads and writes go in pieces no larger than this, whatever the caller asks.
 constexpr size_t kMaxTransfer = 1u << 30;
+// The largest buffer a copy that cannot stay inside the kernel moves bytes through.
+constexpr size_t kCopyBuffer = 1u << 20;
 
 int AccessFlags(unsigned flags) {
     switch (flags & 3u) {
@@ -93,13 +96,16 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
     }
     long failure = 0;
     struct stat st;
-    if (fstat(fd, &st) == 0 && !IsOpenableKind(st.st_mode)) {
+    if (fstat(fd, &st) != 0) {
+        failure = os_error::FromErrno(errno);
+    } else if (!IsOpenableKind(st.st_mode)) {
         failure = kAccessDenied;
     } else if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
         failure = os_error::FromErrno(errno);
     } else if (!TakeShareLock(fd, flags)) {
         failure = kSharingViolation;
-    } else if ((flags & modeCreate) && ftruncate(fd, 0) != 0) {
+    } else if ((flags & modeCreate) && st.st_size > 0 && ftruncate(fd, 0) != 0) {
+        // Truncating an empty file would still mark it for a flush on close (ext4).
         failure = os_error::FromErrno(errno);
     }
     if (failure != 0) {
@@ -161,6 +167,31 @@ void CFile::Write(const void* buffer, size_t count) {
         if (n == 0) CFileException::ThrowOsError(kDiskFull, m_strFilePath);
         done += static_cast<size_t>(n);
     }
+}
+
+size_t CFile::CopyFrom(CFile& source, size_t count) {
+    if (!IsOpen() || !source.IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
+    size_t done = 0;
+    while (done < count) {
+        size_t want = count - done < kMaxTransfer ? count - done : kMaxTransfer;
+        ssize_t n = copy_file_range(static_cast<int>(source.m_hFile), nullptr,
+                                    static_cast<int>(m_hFile), nullptr, want, 0);
+        if (n < 0 && errno == EINTR) continue;
+        // Errors and the end are left to the plain copy: it names the failing side, and
+        // some file systems report 0 for files they cannot copy this way.
+        if (n <= 0) break;
+        done += static_cast<size_t>(n);
+    }
+    if (done == count) return done;
+    std::vector<char> buffer(count - done < kCopyBuffer ? count - done : kCopyBuffer);
+    while (done < count) {
+        size_t want = count - done < buffer.size() ? count - done : buffer.size();
+        size_t got = source.Read(buffer.data(), want);
+        Write(buffer.data(), got);
+        done += got;
+        if (got < want) break;
+    }
+    return done;
 }
 
 void CFile::Close() {
