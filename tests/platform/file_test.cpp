@@ -125,6 +125,51 @@ TEST(File, TransferAgainstTheOpenModeRaisesAccessDeniedWithThePath) {
     EXPECT_EQ(dir.ReadFile("a.bin"), "abc");
 }
 
+// Bytes that differ from one offset to the next, so a shifted copy never matches.
+std::string Numbered(size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 + i / 251);
+    return bytes;
+}
+
+TEST(FileCopy, CopiesFromPositionToPositionAndStopsAtTheEnd) {
+    TempDir dir;
+    const std::string bytes = Numbered(3 * 1024 * 1024 + 17);  // more than one buffer
+    dir.WriteFile("in.bin", bytes);
+    CFile in, out;
+    ASSERT_TRUE(in.Open(dir.Join("in.bin"), kRead));
+    ASSERT_TRUE(out.Open(dir.Join("out.bin"), kCreate));
+    out.Write("head", 4);
+    in.Seek(5, CFile::begin);
+    EXPECT_EQ(out.CopyFrom(in, 0), 0u);
+    EXPECT_EQ(out.CopyFrom(in, 10), 10u);
+    EXPECT_EQ(in.Seek(0, CFile::current), 15u);
+    EXPECT_EQ(out.Seek(0, CFile::current), 14u);
+    // Asking past the end copies what is left, however much was asked.
+    EXPECT_EQ(out.CopyFrom(in, bytes.size()), bytes.size() - 15);
+    EXPECT_EQ(out.CopyFrom(in, 100), 0u);
+    out.Close();
+    EXPECT_EQ(dir.ReadFile("out.bin"), "head" + bytes.substr(5));
+}
+
+TEST(FileCopy, FailuresNameTheSideThatFailed) {
+    TempDir dir;
+    dir.WriteFile("a.bin", "abc");
+    dir.WriteFile("b.bin", "xyz");
+    const std::string a = dir.Join("a.bin"), b = dir.Join("b.bin");
+    CFile readOnly, writeOnly, closed;
+    ASSERT_TRUE(readOnly.Open(a, kRead));
+    ASSERT_TRUE(writeOnly.Open(b, CFile::modeWrite));
+    ExpectError(Raised([&] { readOnly.CopyFrom(readOnly, 1); }), 5, a);
+    ExpectError(Raised([&] { writeOnly.CopyFrom(writeOnly, 1); }), 5, b);
+    ExpectError(Raised([&] { writeOnly.CopyFrom(closed, 1); }), 6, "");
+    ExpectError(Raised([&] { closed.CopyFrom(readOnly, 1); }), 6, "");
+    readOnly.Close();
+    writeOnly.Close();
+    EXPECT_EQ(dir.ReadFile("a.bin"), "abc");
+    EXPECT_EQ(dir.ReadFile("b.bin"), "xyz");
+}
+
 TEST(File, SeekBeforeTheStartRaisesBadSeekUnnamed) {
     TempDir dir;
     dir.WriteFile("a.bin", "abc");
@@ -175,6 +220,20 @@ TEST(File, WriteOnAFullDeviceRaisesDiskFullWithThePath) {
     CFile f;
     if (!f.Open("/dev/full", CFile::modeWrite)) GTEST_SKIP() << "no /dev/full";
     ExpectError(Raised([&] { f.Write("x", 1); }), 112, "/dev/full");
+}
+
+// Devices cannot be copied inside the kernel; the copy moves their bytes itself.
+TEST(FileCopy, DevicesAreCopiedThroughABuffer) {
+    TempDir dir;
+    CFile zero, out, full;
+    if (!zero.Open("/dev/zero", kRead) || !full.Open("/dev/full", CFile::modeWrite)) {
+        GTEST_SKIP() << "no /dev/zero or /dev/full";
+    }
+    ASSERT_TRUE(out.Open(dir.Join("zeros.bin"), kCreate));
+    EXPECT_EQ(out.CopyFrom(zero, 2500000), 2500000u);
+    out.Close();
+    EXPECT_EQ(dir.ReadFile("zeros.bin"), std::string(2500000, '\0'));
+    ExpectError(Raised([&] { full.CopyFrom(zero, 10); }), 112, "/dev/full");
 }
 #endif
 
