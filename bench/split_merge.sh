@@ -56,6 +56,12 @@ run_native_round() {
     echo "q-merge $(measure "$cli" merge q/src0.bin.spt joined.bin)"
     same joined.bin
     rm -f joined.bin cat.bin
+    rm -rf q
+    # Two pieces: the copy itself, with next to no cost per file.
+    echo "q-split2 $(measure "$cli" split src.bin --parts 2 --into q --yes)"
+    echo "q-merge2 $(measure "$cli" merge q/src0.bin.spt joined.bin)"
+    same joined.bin
+    rm -rf q joined.bin
     mkdir c
     echo "c-split $(measure split -b 2M src.bin c/part.)"
     echo "c-merge $(measure sh -c 'cat c/part.* > catjoined.bin')"
@@ -78,6 +84,7 @@ run_wine_round() {
     rm -rf w wjoined.bin
 }
 
+load=$(cut -d' ' -f1-3 /proc/loadavg)
 : >figures.txt
 for _ in $(seq 1 "$rounds"); do
     run_native_round >>figures.txt
@@ -102,6 +109,8 @@ row "dd bs=1024000 (read/write loop)" "$(pick dd-copy)"
 row "quillet-cli split --size 2" "$(pick q-split)"
 row "split -b 2M" "$(pick c-split)"
 row "quillet-cli merge" "$(pick q-merge)"
+row "quillet-cli split --parts 2" "$(pick q-split2)"
+row "quillet-cli merge of 2 pieces" "$(pick q-merge2)"
 row "cat PIECES > DST" "$(pick c-merge)"
 if [ -n "$wine_cli" ]; then
     row "quillet-cli.exe split (Wine)" "$(pick w-split)"
@@ -109,5 +118,7 @@ if [ -n "$wine_cli" ]; then
 else
     echo "(the Windows console program was not measured under Wine)"
 fi
-echo "(cat may copy inside the kernel with copy_file_range; quillet-cli and dd move every"
-echo " byte through a 1,024,000-byte buffer of their own)"
+echo "(cat and quillet-cli copy inside the kernel with copy_file_range, cat in one call,"
+echo " quillet-cli in calls of 1,024,000 bytes; dd moves every byte through its own buffer;"
+echo " --size 2 makes 512 files per GiB, each of which costs its creation)"
+echo "load average before the run: $load"
