@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-
-#include <cstdio>
 #include <memory>
 
 #ifndef _WIN32
