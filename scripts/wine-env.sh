@@ -25,7 +25,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 # Wine's service processes must not inherit a pipe that a caller reads to its end.
 quillet_wineserver -p </dev/null >/dev/null 2>&1
-quillet_wine cmd /c exit >/dev/null 2>&1
 
 if [ "${2:-}" = --display-if-none ] && [ -n "${DISPLAY:-}" ]; then
     :  # a person's own display is there: use it
@@ -39,3 +38,5 @@ elif [ -n "${2:-}" ] && [ -z "${QUILLET_XVFB_PID:-}" ]; then
     # Wine draws its own title bars; closing a window then does not stall.
     quillet_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
+# The session's desktop keeps the display it starts with, so it starts only now.
+quillet_wine cmd /c exit >/dev/null 2>&1
