@@ -153,9 +153,10 @@ void MergeEngine::CopyPieces(CFile& output) {
     BlockCopier copier(m_notify);
     m_notify.SetProgressRange(
         1, static_cast<uint32_t>(m_state.m_nTotalSize / kSplitBlockSize % 65536));
-    // The count is read again from every piece copied; the copy never goes past the
-    // pieces the scan collected.
-    for (size_t i = 0; i < m_state.m_nPieceCount && i < m_state.m_arrPieces.size(); ++i) {
+    // Every piece the scan collected and counted is copied. Stopping at a count read
+    // again during the copy would let a piece rewritten in between cut the output
+    // short while the merge still reports success.
+    for (size_t i = 0; i < m_state.m_arrPieces.size(); ++i) {
         CopyPiece(i, copier, output);
     }
 }

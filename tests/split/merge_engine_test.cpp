@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <filesystem>
 
 #include "platform/file_exception.h"
@@ -152,6 +154,20 @@ TEST_F(MergeEngineTest, PieceLostAfterTheScanIsAFileError) {
         EXPECT_EQ(dir.ReadFile(name + ".out"), bytes.substr(0, c.kept));
         EXPECT_EQ(notify.Calls().back(), "wait off");
     }
+}
+
+TEST_F(MergeEngineTest, PieceRewrittenAfterTheScanWithAnotherCountStillJoinsEveryPiece) {
+    const std::string bytes = Pattern(30000, 7);
+    SplitFields f = SplitNew("r.bin", bytes, 3);
+    const std::string first = PieceName(f, 0);
+    Recorder notify;
+    notify.onRange = [&] {
+        std::fstream piece(first, std::ios::in | std::ios::out | std::ios::binary);
+        piece.seekp(2);  // "0\n3\n...": the count now says the series has one piece
+        piece.put('1');
+    };
+    ASSERT_TRUE(Merge(first, dir.Join("r.out"), notify).ok());
+    EXPECT_EQ(dir.ReadFile("r.out"), bytes);
 }
 
 }  // namespace
