@@ -49,8 +49,8 @@ bool CMyPropertyPage2::OnCommand(int id, int code) {
 }
 
 void CMyPropertyPage2::OnBrowsePiece() {
-    CFileDialog dialog(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                       kPieceFilter, GetDlgItem(IDC_MERGE_BROWSE_PIECE).m_hWnd);
+    CFileDialog dialog(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kPieceFilter,
+                       GetDlgItem(IDC_MERGE_BROWSE_PIECE).m_hWnd);
     if (dialog.DoModal() == IDOK) {
         m_strPiecePath = dialog.GetPathName();
         m_strPieceTitle = dialog.GetFileTitle();
