@@ -1,0 +1,316 @@
+// The Split page as a person uses it: choosing a file and a folder, the sizes, the
+// refusals, and a split from the button to the opened folder.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "res/resource.h"
+#include "split_merge_page_test.h"
+
+namespace e2e {
+namespace {
+
+using ::testing::ElementsAre;
+
+const wchar_t kRangeMessage[] = L"“请填入一个在1和700之间的数字。”";
+
+class SplitPageTest : public PageTest {
+  protected:
+    void SetUp() override {
+        PageTest::SetUp();
+        if (IsSkipped()) return;
+        StartOnTab(0);
+    }
+
+    fs::path MakeFile(const std::wstring& name, size_t size) {
+        const fs::path file = m_folder / name;
+        EXPECT_TRUE(WriteBytes(file, Pattern(size))) << file.string();
+        return file;
+    }
+
+    bool ChooseSource(const fs::path& file) {
+        return ChooseFileWith(IDC_SPLIT_BROWSE_SOURCE, file);
+    }
+
+    bool ChooseTarget(const fs::path& folder) {
+        HWND browser = OpenDialog(IDC_SPLIT_BROWSE_TARGET);
+        return browser && ChooseFolder(browser, m_app.handle(), folder.wstring());
+    }
+
+    std::wstring Text(int id) { return ControlText(m_page, id); }
+
+    // Splits by number of parts, which takes files too small for a chunk of 1 MB.
+    void SplitInTwo() {
+        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_BY_PARTS));
+        ASSERT_TRUE(WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, 5000));
+        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
+        ASSERT_NE(OpenedByShell(), L"") << "the split did not open its folder";
+    }
+
+    // The range message after a press of `button`; answers it.
+    void ExpectRangeMessage() {
+        MessageBoxInfo box = WaitForMessageBox(m_app.pid(), m_sheet, 5000);
+        ASSERT_NE(box.window, nullptr) << "no message box";
+        EXPECT_EQ(box.text, kRangeMessage);
+        EXPECT_EQ(box.caption, L"Quillet");
+        EXPECT_EQ(box.icon, IconKind::kExclamation);
+        EXPECT_TRUE(AnswerMessageBox(box.window, IDOK));
+    }
+
+    void ExpectChunkEditFocusedAndSelected() {
+        HWND edit = Control(m_page, IDC_SPLIT_CHUNK_MB);
+        ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(m_app.thread_id()) == edit; }, 5000));
+        const Selection selection = EditSelection(edit);
+        EXPECT_EQ(selection.start, 0);
+        EXPECT_EQ(selection.end, static_cast<int>(Text(IDC_SPLIT_CHUNK_MB).size()));
+    }
+};
+
+TEST_F(SplitPageTest, FirstDisplayShowsTheDefaultsWithSplitDisabledAndAnEmptyBar) {
+    EXPECT_EQ(Text(IDC_SPLIT_SOURCE_PATH), L"");
+    EXPECT_EQ(Text(IDC_SPLIT_TARGET_FOLDER), L"");
+    EXPECT_EQ(Text(IDC_SPLIT_CHUNK_MB), L"2");
+    EXPECT_EQ(Text(IDC_SPLIT_PART_COUNT), L"2");
+    EXPECT_EQ(Text(IDC_SPLIT_SOURCE_MB), L"0");
+    EXPECT_TRUE(IsControlChecked(m_page, IDC_SPLIT_BY_SIZE));
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_SPLIT_BY_PARTS));
+    EXPECT_FALSE(IsControlEnabled(m_page, IDC_SPLIT_RUN));
+    HWND bar = ProgressBarOf(m_page);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(IsWindowVisible(bar));
+    EXPECT_EQ(ProgressPos(bar), 0);
+    EXPECT_EQ(RectInParent(bar), (RECT{25, 260, 450, 280}));
+    Photograph(L"split-first.bmp");
+}
+
+TEST_F(SplitPageTest, ChoosingAFileShowsItsWholeMegabytesAndProposesAFolderBesideIt) {
+    const fs::path movie = MakeFile(L"movie.avi", 5000000);
+    ASSERT_TRUE(ChooseSource(movie));
+    EXPECT_EQ(Text(IDC_SPLIT_SOURCE_PATH), movie.wstring());
+    EXPECT_EQ(Text(IDC_SPLIT_SOURCE_MB), L"4");
+    EXPECT_EQ(Text(IDC_SPLIT_TARGET_FOLDER), (m_folder / L"movie\\").wstring());
+    EXPECT_TRUE(IsControlEnabled(m_page, IDC_SPLIT_RUN));
+    EXPECT_TRUE(IsHeldOpen(movie)) << "the chosen file is not held until the split";
+}
+
+TEST_F(SplitPageTest, ANameWithoutADotSplitsIntoPiecesWithAnEmptyExtension) {
+    // The proposed folder would be the file itself, so the pieces go elsewhere.
+    ASSERT_TRUE(fs::create_directory(m_folder / L"in"));
+    ASSERT_TRUE(ChooseSource(MakeFile(L"in\\README", 3000)));
+    EXPECT_EQ(Text(IDC_SPLIT_TARGET_FOLDER), (m_folder / L"in\\README\\").wstring());
+    ASSERT_TRUE(ChooseTarget(m_folder));
+    EXPECT_EQ(Text(IDC_SPLIT_TARGET_FOLDER), (m_folder / L"README\\").wstring());
+    SplitInTwo();
+    EXPECT_TRUE(fs::exists(m_folder / L"README" / L"README0..spt"));
+    EXPECT_TRUE(fs::exists(m_folder / L"README" / L"README1..spt"));
+}
+
+TEST_F(SplitPageTest, ANameWithTwoDotsLosesOnlyItsLastExtensionFromTheTitle) {
+    ASSERT_TRUE(ChooseSource(MakeFile(L"a.b.c", 3000)));
+    EXPECT_EQ(Text(IDC_SPLIT_TARGET_FOLDER), (m_folder / L"a.b\\").wstring());
+    SplitInTwo();
+    EXPECT_TRUE(fs::exists(m_folder / L"a.b" / L"a.b0.c.spt"));
+    EXPECT_TRUE(fs::exists(m_folder / L"a.b" / L"a.b1.c.spt"));
+}
+
+TEST_F(SplitPageTest, AFolderChosenBeforeAnySourceEndsInTwoSeparators) {
+    HWND browser = OpenDialog(IDC_SPLIT_BROWSE_TARGET);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(FolderBrowserTitle(browser), L"选择路径...");
+    ASSERT_TRUE(ChooseFolder(browser, m_app.handle(), m_folder.wstring()));
+    EXPECT_EQ(Text(IDC_SPLIT_TARGET_FOLDER), m_folder.wstring() + L"\\\\");
+    EXPECT_FALSE(IsControlEnabled(m_page, IDC_SPLIT_RUN));
+}
+
+TEST_F(SplitPageTest, CancellingTheSourcePickerLetsGoOfTheFileAndSplitThenReportsNoFile) {
+    const fs::path movie = MakeFile(L"movie.avi", 5000000);
+    ASSERT_TRUE(ChooseSource(movie));
+    ASSERT_TRUE(CancelDialogOf(IDC_SPLIT_BROWSE_SOURCE));
+    EXPECT_EQ(Text(IDC_SPLIT_SOURCE_PATH), movie.wstring());
+    EXPECT_FALSE(IsHeldOpen(movie));
+    EXPECT_TRUE(IsControlEnabled(m_page, IDC_SPLIT_RUN));
+
+    MessageBoxInfo box = PressAndReadBox(IDC_SPLIT_RUN);
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, L"没有找到 一未命名文件。");
+    EXPECT_EQ(box.caption, L"Quillet");
+    EXPECT_EQ(box.icon, IconKind::kStop);
+    EXPECT_THAT(box.buttons, ElementsAre(IDOK));
+    EXPECT_TRUE(AnswerMessageBox(box.window, IDOK));
+    EXPECT_FALSE(fs::exists(m_folder / L"movie"));
+    EXPECT_TRUE(IsControlEnabled(m_page, IDC_SPLIT_RUN)) << "the page must stay usable";
+}
+
+TEST_F(SplitPageTest, ChoosingAFolderBringsBackTheStoredChunkSizeButCancellingKeepsTheTypedOne) {
+    SetControlText(m_page, IDC_SPLIT_CHUNK_MB, L"5");
+    ASSERT_TRUE(CancelDialogOf(IDC_SPLIT_BROWSE_TARGET));
+    EXPECT_EQ(Text(IDC_SPLIT_CHUNK_MB), L"5");
+    ASSERT_TRUE(ChooseTarget(m_folder));
+    EXPECT_EQ(Text(IDC_SPLIT_CHUNK_MB), L"2");
+}
+
+TEST_F(SplitPageTest, AChunkSizeOutsideOneTo700IsRefusedWithTheFocusOnItsEdit) {
+    ASSERT_TRUE(ChooseSource(MakeFile(L"movie.avi", 5000000)));
+    for (const wchar_t* size : {L"0.5", L"701"}) {
+        SCOPED_TRACE(ToUtf8(size));
+        SetControlText(m_page, IDC_SPLIT_CHUNK_MB, size);
+        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
+        ExpectRangeMessage();
+        ExpectChunkEditFocusedAndSelected();
+    }
+    EXPECT_FALSE(fs::exists(m_folder / L"movie")) << "a refused size must not split";
+}
+
+TEST_F(SplitPageTest, AChunkSizeOutsideTheRangeKeepsThePageInFrontOnATabChange) {
+    SetControlText(m_page, IDC_SPLIT_CHUNK_MB, L"0.5");
+    ASSERT_TRUE(ClickTab(m_sheet, m_app.handle(), 1));
+    ExpectRangeMessage();
+    ExpectChunkEditFocusedAndSelected();
+    EXPECT_EQ(CurrentTab(m_sheet), 0);
+    EXPECT_EQ(CurrentPage(m_sheet), m_page);
+
+    SetControlText(m_page, IDC_SPLIT_CHUNK_MB, L"3");
+    EXPECT_TRUE(SwitchToTab(m_sheet, m_app.handle(), 1, 5000));
+}
+
+TEST_F(SplitPageTest, ASplitWritesThePiecesFillsTheBarAndOpensTheFolder) {
+    const std::string source = Pattern(5000000);
+    const fs::path movie = m_folder / L"movie.avi";
+    ASSERT_TRUE(WriteBytes(movie, source));
+    ASSERT_TRUE(ChooseSource(movie));
+    ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
+
+    const fs::path pieces = m_folder / L"movie";
+    EXPECT_TRUE(SameFolder(OpenedByShell(), pieces.wstring()));
+    const uint32_t kChunk = 2097152;
+    const std::string expected[] = {
+        PieceBytes(0, 3, kChunk, source.substr(0, kChunk)),
+        PieceBytes(1, 3, kChunk, source.substr(kChunk, kChunk)),
+        PieceBytes(2, 3, kChunk, source.substr(2 * kChunk)),
+    };
+    for (int i = 0; i < 3; ++i) {
+        const fs::path piece = pieces / (L"movie" + std::to_wstring(i) + L".avi.spt");
+        EXPECT_TRUE(ReadBytes(piece) == expected[i]) << piece.string() << " differs";
+    }
+    EXPECT_FALSE(IsHeldOpen(movie)) << "a finished split lets go of its source";
+
+    HWND bar = ProgressBarOf(m_page);
+    EXPECT_EQ(ProgressMax(bar), 488);
+    EXPECT_EQ(ProgressPos(bar), 488);
+    Photograph(L"split-done.bmp");
+}
+
+TEST_F(SplitPageTest, AnExistingFolderIsKeptOnNoAndReusedOnYes) {
+    const fs::path movie = MakeFile(L"movie.avi", 3 * 1048576);
+    const fs::path pieces = m_folder / L"movie";
+    ASSERT_TRUE(fs::create_directory(pieces));
+    ASSERT_TRUE(WriteBytes(pieces / L"movie0.avi.spt", "old piece"));
+    ASSERT_TRUE(WriteBytes(pieces / L"notes.txt", "not a piece"));
+    ASSERT_TRUE(ChooseSource(movie));
+
+    MessageBoxInfo box = PressAndReadBox(IDC_SPLIT_RUN);
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, L"目录已存在,覆盖吗?");
+    EXPECT_EQ(box.caption, L"Quillet");
+    EXPECT_EQ(box.icon, IconKind::kNone);
+    EXPECT_THAT(box.buttons, ElementsAre(IDYES, IDNO));
+    ASSERT_TRUE(AnswerMessageBox(box.window, IDNO));
+    Sleep(500);
+    EXPECT_EQ(ReadBytes(pieces / L"movie0.avi.spt"), "old piece");
+    EXPECT_FALSE(fs::exists(pieces / L"movie1.avi.spt"));
+    EXPECT_TRUE(Recorder().Entries().empty()) << "no folder opens after No";
+    EXPECT_TRUE(IsHeldOpen(movie)) << "No keeps the source for another try";
+
+    box = PressAndReadBox(IDC_SPLIT_RUN);
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, L"目录已存在,覆盖吗?");
+    ASSERT_TRUE(AnswerMessageBox(box.window, IDYES));
+    EXPECT_NE(OpenedByShell(), L"");
+    EXPECT_EQ(fs::file_size(pieces / L"movie0.avi.spt"), 2097152u + 28);
+    EXPECT_EQ(fs::file_size(pieces / L"movie1.avi.spt"), 1048576u + 28);
+    EXPECT_EQ(ReadBytes(pieces / L"notes.txt"), "not a piece");
+}
+
+// A file of zeros that takes no time to make: a long split without a long set-up.
+fs::path MakeSparseFile(const fs::path& file, LONGLONG size) {
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER end;
+    end.QuadPart = size;
+    const bool made = h != INVALID_HANDLE_VALUE && SetFilePointerEx(h, end, nullptr, FILE_BEGIN) &&
+                      SetEndOfFile(h);
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    EXPECT_TRUE(made) << file.string();
+    return file;
+}
+
+bool Responds(HWND window) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored) != 0;
+}
+
+// Mouse input in the screen's normalised 0 to 65535 scale, which no pointer speed alters.
+INPUT MouseAt(POINT at, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = (at.x * 65536 + width - 1) / width;
+    input.mi.dy = (at.y * 65536 + height - 1) / height;
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+// Drags the title bar with the mouse, as a person would.
+bool DragCaption(HWND window, int dx, int dy) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const POINT grip = {(rect.left + rect.right) / 2,
+                        rect.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2};
+    if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(grip.x, grip.y)) != HTCAPTION) {
+        return false;
+    }
+    const POINT halfway = {grip.x + dx / 2, grip.y + dy / 2};
+    const POINT end = {grip.x + dx, grip.y + dy};
+    INPUT steps[] = {MouseAt(grip, 0), MouseAt(grip, MOUSEEVENTF_LEFTDOWN), MouseAt(halfway, 0),
+                     MouseAt(end, 0), MouseAt(end, MOUSEEVENTF_LEFTUP)};
+    for (INPUT& step : steps) {
+        SendInput(1, &step, sizeof step);
+        Sleep(150);
+    }
+    RECT moved;
+    GetWindowRect(window, &moved);
+    return moved.left == rect.left + dx && moved.top == rect.top + dy;
+}
+
+TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInput) {
+    // 30,720 blocks: under the bar's 16-bit range, so the bar moves to the very end. On a
+    // busy machine Wine copies as little as 3 MB a second, hence the long wait below.
+    const fs::path big = MakeSparseFile(m_folder / L"big.bin", 300LL * 1048576);
+    ASSERT_TRUE(ChooseSource(big));
+    SetControlText(m_page, IDC_SPLIT_CHUNK_MB, L"50");
+    ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
+
+    HWND bar = ProgressBarOf(m_page);
+    ASSERT_TRUE(WaitUntil([&] { return ProgressPos(bar) > 0; }, 10000)) << "the bar never moved";
+    EXPECT_TRUE(Responds(m_sheet)) << "the window stopped answering during the split";
+    const int early = ProgressPos(bar);
+    EXPECT_TRUE(DragCaption(m_sheet, 40, 30)) << "the window could not be moved";
+    ClickTab(m_sheet, m_app.handle(), 1);
+    ClickControl(m_page, IDC_SPLIT_BROWSE_SOURCE);
+    CloseSheet(m_sheet);
+    Sleep(300);
+    EXPECT_GT(ProgressPos(bar), early) << "the bar did not move on";
+    ASSERT_LT(ProgressPos(bar), ProgressMax(bar)) << "the split ended before the checks";
+
+    EXPECT_TRUE(SameFolder(OpenedByShell(300000), (m_folder / L"big\\").wstring()));
+    EXPECT_EQ(ProgressPos(bar), ProgressMax(bar));
+    EXPECT_TRUE(IsWindowVisible(m_sheet)) << "a close during the split was obeyed";
+    EXPECT_EQ(CurrentTab(m_sheet), 0);
+    EXPECT_EQ(FindDialogOwnedBy(m_app.pid(), m_sheet), nullptr)
+        << "a click during the split was obeyed";
+    EXPECT_EQ(fs::file_size(m_folder / L"big" / L"big5.bin.spt"), 50u * 1048576 + 30);
+    std::error_code ignored;
+    fs::remove_all(m_folder, ignored);  // 600 MB
+}
+
+}  // namespace
+}  // namespace e2e
