@@ -35,7 +35,7 @@ class PageNotifications : public EngineNotifications {
 const CRuntimeClass CMyPropertyPage3::classCMyPropertyPage3 = {
     "CMyPropertyPage3", sizeof(CMyPropertyPage3), 0xFFFF, &CreateByName<CMyPropertyPage3>};
 
-const CMyPropertyPage3::MessageMapEntry CMyPropertyPage3::messageMap[] = {
+const ClickMapEntry<CMyPropertyPage3> CMyPropertyPage3::messageMap[] = {
     {IDC_RENAME_BROWSE, &CMyPropertyPage3::OnBrowseFolder},
     {IDC_RENAME_FILES_ONLY, &CMyPropertyPage3::OnFilesOnly},
     {IDC_RENAME_FOLDERS_ONLY, &CMyPropertyPage3::OnFoldersOnly},
@@ -72,13 +72,7 @@ bool CMyPropertyPage3::OnInitDialog() {
 }
 
 bool CMyPropertyPage3::OnCommand(int id, int code) {
-    if (code != BN_CLICKED) return false;
-    for (const MessageMapEntry& entry : messageMap) {
-        if (entry.id != id) continue;
-        (this->*entry.handler)();
-        return true;
-    }
-    return false;
+    return DispatchClick(*this, messageMap, id, code);
 }
 
 void CMyPropertyPage3::OnBrowseFolder() {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "app/framework/click_map.h"
 #include "app/framework/property_page.h"
 #include "app/framework/runtime_class.h"
 #include "rename/rename_settings.h"
@@ -23,12 +24,7 @@ class CMyPropertyPage3 : public CPropertyPage, public RenameSettings {
     bool OnCommand(int id, int code) override;
 
   private:
-    using Handler = void (CMyPropertyPage3::*)();
-    struct MessageMapEntry {
-        int id;
-        Handler handler;
-    };
-    static const MessageMapEntry messageMap[];
+    static const ClickMapEntry<CMyPropertyPage3> messageMap[];
 
     void OnBrowseFolder();
     void OnFilesOnly();

@@ -17,7 +17,7 @@ const RECT kProgressRect = {30, 240, 455, 260};
 const CRuntimeClass CMyPropertyPage2::classCMyPropertyPage2 = {
     "CMyPropertyPage2", sizeof(CMyPropertyPage2), 0xFFFF, &CreateByName<CMyPropertyPage2>};
 
-const CMyPropertyPage2::MessageMapEntry CMyPropertyPage2::messageMap[] = {
+const ClickMapEntry<CMyPropertyPage2> CMyPropertyPage2::messageMap[] = {
     {IDC_MERGE_BROWSE_PIECE, &CMyPropertyPage2::OnBrowsePiece},
     {IDC_MERGE_CHOOSE_OUTPUT, &CMyPropertyPage2::OnChooseOutput},
     {IDC_MERGE_RUN, &CMyPropertyPage2::OnMerge},
@@ -39,13 +39,7 @@ bool CMyPropertyPage2::OnInitDialog() {
 }
 
 bool CMyPropertyPage2::OnCommand(int id, int code) {
-    if (code != BN_CLICKED) return false;
-    for (const MessageMapEntry& entry : messageMap) {
-        if (entry.id != id) continue;
-        (this->*entry.handler)();
-        return true;
-    }
-    return false;
+    return DispatchClick(*this, messageMap, id, code);
 }
 
 void CMyPropertyPage2::OnBrowsePiece() {

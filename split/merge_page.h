@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/framework/progress_ctrl.h"
+#include "app/framework/click_map.h"
 #include "app/framework/property_page.h"
 #include "app/framework/runtime_class.h"
 #include "split/merge_engine.h"
@@ -26,12 +27,7 @@ class CMyPropertyPage2 : public CPropertyPage, public MergeFields, public MergeS
     bool OnCommand(int id, int code) override;
 
   private:
-    using Handler = void (CMyPropertyPage2::*)();
-    struct MessageMapEntry {
-        int id;
-        Handler handler;
-    };
-    static const MessageMapEntry messageMap[];
+    static const ClickMapEntry<CMyPropertyPage2> messageMap[];
 
     void OnBrowsePiece();
     void OnChooseOutput();

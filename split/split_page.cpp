@@ -24,7 +24,7 @@ constexpr float kMaxChunkMB = 700.0f;
 const CRuntimeClass CMyPropertyPage1::classCMyPropertyPage1 = {
     "CMyPropertyPage1", sizeof(CMyPropertyPage1), 0xFFFF, &CreateByName<CMyPropertyPage1>};
 
-const CMyPropertyPage1::MessageMapEntry CMyPropertyPage1::messageMap[] = {
+const ClickMapEntry<CMyPropertyPage1> CMyPropertyPage1::messageMap[] = {
     {IDC_SPLIT_BROWSE_SOURCE, &CMyPropertyPage1::OnBrowseSource},
     {IDC_SPLIT_BROWSE_TARGET, &CMyPropertyPage1::OnBrowseTarget},
     {IDC_SPLIT_RUN, &CMyPropertyPage1::OnSplit},
@@ -61,13 +61,7 @@ bool CMyPropertyPage1::OnInitDialog() {
 }
 
 bool CMyPropertyPage1::OnCommand(int id, int code) {
-    if (code != BN_CLICKED) return false;
-    for (const MessageMapEntry& entry : messageMap) {
-        if (entry.id != id) continue;
-        (this->*entry.handler)();
-        return true;
-    }
-    return false;
+    return DispatchClick(*this, messageMap, id, code);
 }
 
 void CMyPropertyPage1::OnBrowseSource() {

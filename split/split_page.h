@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/framework/progress_ctrl.h"
+#include "app/framework/click_map.h"
 #include "app/framework/property_page.h"
 #include "app/framework/runtime_class.h"
 #include "platform/file.h"
@@ -25,12 +26,7 @@ class CMyPropertyPage1 : public CPropertyPage, public SplitFields {
     bool OnCommand(int id, int code) override;
 
   private:
-    using Handler = void (CMyPropertyPage1::*)();
-    struct MessageMapEntry {
-        int id;
-        Handler handler;
-    };
-    static const MessageMapEntry messageMap[];
+    static const ClickMapEntry<CMyPropertyPage1> messageMap[];
 
     void OnBrowseSource();
     void OnBrowseTarget();
