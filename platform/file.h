@@ -52,6 +52,9 @@ public:
     static void Rename(const std::string& oldName, const std::string& newName);
 
 private:
+    // The plain copy, for systems or files that cannot copy inside the kernel.
+    size_t CopyThroughBuffer(CFile& source, size_t count);
+
     intptr_t m_hFile = -1;
     std::string m_strFilePath;
 };

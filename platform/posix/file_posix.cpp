@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <vector>
 
 #include "platform/file.h"
 #include "platform/file_exception.h"
@@ -25,8 +24,6 @@ constexpr long kNegativeSeek = 131;
 
 // Reads and writes go in pieces no larger than this, whatever the caller asks.
 constexpr size_t kMaxTransfer = 1u << 30;
-// The largest buffer a copy that cannot stay inside the kernel moves bytes through.
-constexpr size_t kCopyBuffer = 1u << 20;
 
 int AccessFlags(unsigned flags) {
     switch (flags & 3u) {
@@ -183,16 +180,7 @@ size_t CFile::CopyFrom(CFile& source, size_t count) {
         done += static_cast<size_t>(n);
     }
     if (done == count) return done;
-    // Kept between calls: a fresh megabyte each time costs page faults on every copy.
-    thread_local std::vector<char> buffer(kCopyBuffer);
-    while (done < count) {
-        size_t want = count - done < buffer.size() ? count - done : buffer.size();
-        size_t got = source.Read(buffer.data(), want);
-        Write(buffer.data(), got);
-        done += got;
-        if (got < want) break;
-    }
-    return done;
+    return done + CopyThroughBuffer(source, count - done);
 }
 
 void CFile::Close() {

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <vector>
 
 #include "platform/file.h"
 #include "platform/file_exception.h"
@@ -12,8 +11,6 @@ constexpr long kDiskFull = ERROR_DISK_FULL;
 
 // Transfers go in pieces that fit a DWORD count.
 constexpr size_t kMaxTransfer = 1u << 30;
-// The largest buffer a copy moves bytes through.
-constexpr size_t kCopyBuffer = 1u << 20;
 
 HANDLE Handle(intptr_t h) {
     return reinterpret_cast<HANDLE>(h);
@@ -132,17 +129,7 @@ void CFile::Write(const void* buffer, size_t count) {
 
 size_t CFile::CopyFrom(CFile& source, size_t count) {
     if (!IsOpen() || !source.IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
-    // Kept between calls: a fresh megabyte each time costs page faults on every copy.
-    thread_local std::vector<char> buffer(kCopyBuffer);
-    size_t done = 0;
-    while (done < count) {
-        size_t want = count - done < buffer.size() ? count - done : buffer.size();
-        size_t got = source.Read(buffer.data(), want);
-        Write(buffer.data(), got);
-        done += got;
-        if (got < want) break;
-    }
-    return done;
+    return CopyThroughBuffer(source, count);
 }
 
 void CFile::Close() {
