@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/folder_names.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
 
@@ -26,17 +27,6 @@ inline std::string FileErrorText(const std::function<void()>& op) {
     return std::string();
 }
 
-// The folder's entries, sorted, without "." and "..".
-inline std::vector<std::string> NamesIn(const std::string& folderPath) {
-    std::vector<folder::Entry> entries;
-    folder::List(folderPath, entries);
-    std::vector<std::string> names;
-    for (const folder::Entry& e : entries) {
-        if (e.name != "." && e.name != "..") names.push_back(e.name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A file's bytes by its full path; "<missing>" when it cannot be read.
 inline std::string ReadBytes(const std::string& path) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/folder_names.h"
 #include "common/temp_dir.h"
 #include "platform/file.h"
 #include "platform/folder.h"
@@ -37,17 +38,6 @@ class FolderFixture {
 
     // The folder's entries by name, sorted, so results do not hang on listing order.
     std::vector<std::string> Names() const { return NamesIn(Root()); }
-
-    static std::vector<std::string> NamesIn(const std::string& folderPath) {
-        std::vector<folder::Entry> entries;
-        folder::List(folderPath, entries);
-        std::vector<std::string> names;
-        for (const folder::Entry& e : entries) {
-            if (e.name != "." && e.name != "..") names.push_back(e.name);
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
 
   private:
     TempDir m_dir;

@@ -119,7 +119,7 @@ TEST_F(RenameCommand, ShortRelativeFolderIsTakenFromTheWorkingFolder) {
     ASSERT_EQ(0, chdir(saved.data()));
     EXPECT_EQ(kExitDone, subStatus);
     EXPECT_EQ(kExitDone, dotStatus);
-    EXPECT_THAT(FolderFixture::NamesIn(dir.PathOf("sub")), ElementsAre("c.md"));
+    EXPECT_THAT(NamesIn(dir.PathOf("sub")), ElementsAre("c.md"));
     EXPECT_THAT(dir.Names(), ElementsAre("a.log", "b.log", "sub"));
 }
 

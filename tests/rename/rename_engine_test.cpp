@@ -352,7 +352,7 @@ TEST_F(RenameRun, ForbiddenCharactersAreRefusedBeforeAnyRename) {
     EXPECT_EQ(11u, notify.messages.size());
     EXPECT_THAT(notify.messages, testing::Each(std::string(rename_text::kForbiddenChars)));
     EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "sub"));
-    EXPECT_THAT(FolderFixture::NamesIn(dir.PathOf("sub")), IsEmpty());
+    EXPECT_THAT(NamesIn(dir.PathOf("sub")), IsEmpty());
 }
 
 TEST_F(RenameRun, FolderTextEndingInASeparatorStillWorks) {
