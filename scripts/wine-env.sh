@@ -23,6 +23,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     quillet_wine wineboot -i >/dev/null 2>&1
     quillet_wineserver -w
 fi
+# This Wine looks for its own fonts beside its data folder, where Debian does not keep
+# them; without Marlett the caption buttons show letters ("r" for the close box).
+[ -e "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ] ||
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 # Wine's service processes must not inherit a pipe that a caller reads to its end.
 quillet_wineserver -p </dev/null >/dev/null 2>&1
 
