@@ -1,10 +1,12 @@
 # Sourced by the test and run scripts: a Wine prefix of the build's own, a warm Wine
 # session with its I/O detached, and (with --display) a virtual display. Cleans up on exit.
-# Usage: source scripts/wine-env.sh BUILD_DIR [--display]
+# Usage: source scripts/wine-env.sh BUILD_DIR [--display | --display-if-none]
+# QUILLET_PREFIX, when set, names another prefix (scripts/run.sh keeps one no test touches).
 # The machine refuses 32-bit code, so this is 64-bit Wine running the x86-64 build.
 quillet_build=$(cd "$1" && pwd)
 export WINEDEBUG=-all WINELOADER=/usr/lib/wine/wine64
-export WINEPREFIX="$quillet_build/wineprefix" QUILLET_WINEPREFIX="$quillet_build/wineprefix"
+export WINEPREFIX="${QUILLET_PREFIX:-$quillet_build/wineprefix}"
+export QUILLET_WINEPREFIX="$WINEPREFIX"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv="
 # Wine takes the ANSI code page 936 from this locale (scripts/setup.sh generates it).
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
