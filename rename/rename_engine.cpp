@@ -17,8 +17,11 @@ constexpr size_t kMinFolderBytes = 4;
 
 class BatchRename {
   public:
-    BatchRename(const RenameSettings& settings, int32_t& serial)
-        : m_s(settings), m_serial(serial), m_prefix(settings.m_strFolder + path::kSeparator) {}
+    BatchRename(const RenameSettings& settings, int32_t& serial, RenameSink& sink)
+        : m_s(settings),
+          m_serial(serial),
+          m_sink(sink),
+          m_prefix(settings.m_strFolder + path::kSeparator) {}
 
     void Visit(const folder::Entry& entry) {
         if (entry.name == "." || entry.name == ".." || entry.isHidden) return;
@@ -67,12 +70,13 @@ class BatchRename {
     }
 
     void Move(const std::string& oldName, const std::string& newName) {
-        CFile::Rename(m_prefix + oldName, m_prefix + newName);
+        m_sink.Rename(m_prefix, oldName, newName);
         ++m_renamed;
     }
 
     const RenameSettings& m_s;
     int32_t& m_serial;
+    RenameSink& m_sink;
     const std::string m_prefix;
     bool m_success = false;
     uint32_t m_renamed = 0;
@@ -91,10 +95,19 @@ RenameOutcome Refuse(const char* text, EngineNotifications& notify) {
     return Make(Outcome::kRefused, text);
 }
 
+class FolderRenames : public RenameSink {
+  public:
+    void Rename(const std::string& folderPrefix, const std::string& oldName,
+                const std::string& newName) override {
+        CFile::Rename(folderPrefix + oldName, folderPrefix + newName);
+    }
+};
+
 }  // namespace
 
-RenameOutcome RunBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
-                             EngineNotifications& notify) {
+RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
+                              EngineNotifications& notify, RenameSink& sink, bool& success) {
+    success = false;
     m_nSerial = 0;
     if (settings.m_strFolder.size() < kMinFolderBytes) {
         return Refuse(rename_text::kNoFolder, notify);
@@ -106,12 +119,22 @@ RenameOutcome RunBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
     if (!folder::List(settings.m_strFolder, entries)) {
         return Make(Outcome::kFailed, rename_text::kCannotList);
     }
-    BatchRename run(settings, m_nSerial);
+    sink.Listed(entries);
+    BatchRename run(settings, m_nSerial, sink);
     for (const folder::Entry& entry : entries) run.Visit(entry);
+    success = run.succeeded();
+    return Make(Outcome::kDone, std::string(), run.renamed());
+}
 
-    if (!run.succeeded()) return Make(Outcome::kDone, std::string(), run.renamed());
+RenameOutcome RunBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
+                             EngineNotifications& notify) {
+    FolderRenames folder;
+    bool success = false;
+    RenameOutcome outcome = WalkBatchRename(settings, m_nSerial, notify, folder, success);
+    if (!success) return outcome;
     notify.ShowMessage(rename_text::kSuccess);
-    return Make(Outcome::kDone, rename_text::kSuccess, run.renamed());
+    outcome.reason = rename_text::kSuccess;
+    return outcome;
 }
 
 void OpenResultFolder(const RenameSettings& settings, EngineNotifications& notify) {

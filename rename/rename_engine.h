@@ -2,14 +2,35 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/engine_notifications.h"
+#include "platform/folder.h"
 #include "platform/outcome.h"
 #include "rename/rename_settings.h"
 
 struct RenameOutcome : Outcome {
     uint32_t renamed = 0;  // entries that got a new name
 };
+
+// Where a walk over the folder sends its renames: the folder itself for a run, a
+// list for a preview. One walk for both, so a preview cannot drift from the run.
+class RenameSink {
+  public:
+    virtual ~RenameSink() = default;
+    // The whole listing, before the first rename.
+    virtual void Listed(const std::vector<folder::Entry>&) {}
+    // Names are the entries' own; folderPrefix ends with the separator. Raises
+    // CFileException where the rename fails, as CFile::Rename does.
+    virtual void Rename(const std::string& folderPrefix, const std::string& oldName,
+                        const std::string& newName) = 0;
+};
+
+// The run's checks and its walk over the listing, with every rename given to sink;
+// shows no success message. success says whether a run would show it.
+RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
+                              EngineNotifications& notify, RenameSink& sink, bool& success);
 
 // Lists the folder completely, then renames entry by entry. Reports through
 // notify.ShowMessage. A failed rename raises CFileException (unnamed) and ends the
