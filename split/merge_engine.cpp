@@ -69,11 +69,24 @@ bool MergeEngine::ListCandidates(std::vector<std::string>& candidates) const {
     return true;
 }
 
-// Listings come in no useful order ("x10" before "x2"), so the pieces are joined by
-// their index; equal indexes keep the listing's order.
-void MergeEngine::KeepInMergeOrder(std::vector<Found>& found) {
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Found& a, const Found& b) { return a.index < b.index; });
+bool MergeEngine::FindPieces(std::vector<ScannedPiece>& pieces) {
+    std::vector<std::string> candidates;
+    if (!ListCandidates(candidates)) return false;
+    for (const std::string& candidate : candidates) {
+        if (ReadPieceHeader(candidate)) {
+            pieces.push_back({m_state.m_nPieceIndex, m_state.m_nPieceCount, m_state.m_nChunkSize,
+                              m_state.m_nDataSize, candidate});
+        }
+    }
+    // Listings come in no useful order ("x10" before "x2"), so the pieces are joined by
+    // their index; equal indexes keep the listing's order.
+    std::stable_sort(
+        pieces.begin(), pieces.end(),
+        [](const ScannedPiece& a, const ScannedPiece& b) { return a.index < b.index; });
+    return true;
+}
+
+void MergeEngine::Keep(const std::vector<ScannedPiece>& found) {
     m_state.m_arrPieces.clear();
     m_state.m_arrMorePieceSizes.clear();
     for (size_t k = 0; k < found.size(); ++k) {
@@ -92,18 +105,12 @@ Outcome MergeEngine::ScanPieceFolder() {
         m_notify.ShowMessage(split_text::kWrongFile);
         return Outcome::Refused(split_text::kWrongFile);
     }
-    std::vector<std::string> candidates;
-    if (!ListCandidates(candidates)) {
+    std::vector<ScannedPiece> found;
+    if (!FindPieces(found)) {
         return Outcome::Failed(
             split_text::Format(split_text::kCannotListFolder, m_fields.m_strPieceFolder));
     }
-    std::vector<Found> found;
-    for (const std::string& candidate : candidates) {
-        if (ReadPieceHeader(candidate)) {
-            found.push_back({m_state.m_nPieceIndex, m_state.m_nDataSize, candidate});
-        }
-    }
-    KeepInMergeOrder(found);
+    Keep(found);
     // The count to meet is that of the header read last, valid or not.
     if (found.size() == m_state.m_nPieceCount) return Outcome::Done();
     if (found.size() < m_state.m_nPieceCount) {

@@ -40,6 +40,15 @@ struct MergeState {
     uint64_t PieceSize(size_t position) const;
 };
 
+// A piece that a merge takes, with the header the scan read from it.
+struct ScannedPiece {
+    uint64_t index;
+    uint64_t count;
+    uint64_t chunkSize;
+    uint64_t dataSize;
+    std::string path;
+};
+
 class MergeEngine {
   public:
     MergeEngine(const MergeFields& fields, MergeState& state, EngineNotifications& notify)
@@ -50,19 +59,18 @@ class MergeEngine {
     // Checks the chosen piece, collects the valid pieces of its folder and orders
     // them by their piece index; done when their number matches the piece count.
     Outcome ScanPieceFolder();
+    // The pieces of the chosen piece's folder that a merge takes, in the order it joins
+    // them; false when the folder cannot be listed. Leaves the header read last in the
+    // merge state, as the scan does.
+    bool FindPieces(std::vector<ScannedPiece>& pieces);
     // The whole merge. A piece that cannot be opened or holds fewer bytes than its
     // header says, and a failed write to the output, raise CFileException.
     Outcome MergePieces();
 
   private:
-    struct Found {
-        uint64_t index;
-        uint64_t dataSize;
-        std::string path;
-    };
     PieceHeaderFields StateFields();
     bool ListCandidates(std::vector<std::string>& candidates) const;
-    void KeepInMergeOrder(std::vector<Found>& found);
+    void Keep(const std::vector<ScannedPiece>& pieces);
     bool OutputIsAPiece() const;
     void CopyPieces(CFile& output);
     void CopyPiece(size_t position, BlockCopier& copier, CFile& output);

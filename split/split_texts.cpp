@@ -20,6 +20,8 @@ const char kCannotListFolder[] = "无法列出文件夹 %s 的内容,未合并�
 const char kTooManyPieces[] =
     "找到的分割文件多于记录的份数(文件夹中可能有另一组分割文件),无法合并!";
 
+const char kCannotListSeries[] = "无法列出文件夹 %s 的内容,未检查。";
+
 std::string Format(const char* text, const std::string& value) {
     std::string result = text;
     // No trail byte of code page 936 is a '%', so a byte search is safe here.

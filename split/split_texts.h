@@ -24,6 +24,7 @@ extern const char kOutputPathTooShort[];
 extern const char kCannotCreateOutput[];  // %s = the output path
 extern const char kCannotListFolder[];    // %s = the piece folder
 extern const char kTooManyPieces[];
+extern const char kCannotListSeries[];  // %s = the piece folder; the series check
 
 // The text with its first "%s" replaced by value.
 std::string Format(const char* text, const std::string& value);
