@@ -12,6 +12,7 @@
 #include "platform/framework_texts.h"
 #include "platform/number_parse.h"
 #include "rename/rename_engine.h"
+#include "rename/rename_preview.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ struct RenameArgs {
     std::optional<std::string> folder, sequence, increment, extension, find, with;
     bool numberFirst = false;
     bool folders = false;
+    bool dryRun = false;
 };
 
 // Where the values of an option go; none for an option that takes no value.
@@ -48,6 +50,8 @@ bool ParseRenameArgs(const std::vector<std::string>& args, RenameArgs& out) {
             out.numberFirst = true;
         } else if (a == "--folders" && !out.folders) {
             out.folders = true;
+        } else if (a == "--dry-run" && !out.dryRun) {
+            out.dryRun = true;
         } else if (a.compare(0, 2, "--") == 0 || out.folder) {
             return false;
         } else {
@@ -102,7 +106,13 @@ int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal
         return kExitFailed;
     }
     int32_t serial = 0;
-    const RenameOutcome outcome = RunBatchRename(SettingsFor(args, increment), serial, terminal);
+    const RenameSettings settings = SettingsFor(args, increment);
+    const RenameOutcome outcome =
+        args.dryRun ? PreviewBatchRename(settings, serial, terminal,
+                                         [&](const std::string& from, const std::string& to) {
+                                             terminal.Print(from + " -> " + to + "\n");
+                                         })
+                    : RunBatchRename(settings, serial, terminal);
     if (outcome.ok()) return kExitDone;
     terminal.ReportEnd(outcome.reason);
     return kExitFailed;

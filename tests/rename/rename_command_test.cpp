@@ -61,6 +61,7 @@ TEST_F(RenameCommand, ArgumentsOutsideTheUsageChangeNothing) {
         {"--sequence", "x", "--sequence", "y"},
         {"--sequence", "x", "--folders", "--folders"},
         {"--sequence", "x", "--number"},
+        {"--sequence", "x", "--dry-run", "--dry-run"},
         {"other", "--sequence", "x"},
     };
     for (const auto& args : wrong) {
@@ -105,6 +106,21 @@ TEST_F(RenameCommand, RefusalsExitWithTheirMessage) {
 
 TEST_F(RenameCommand, CollisionRaisesTheFileErrorAndKeepsBothFiles) {
     EXPECT_THROW(Run({"--replace", "a", "b"}), CFileException);
+    EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "b.txt", "sub"));
+}
+
+TEST_F(RenameCommand, DryRunPrintsTheRenamesInTheRunsOrderAndMakesNone) {
+    testing::internal::CaptureStdout();
+    const int status = Run({"--sequence", "pic", "--dry-run"});
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(kExitDone, status);
+    EXPECT_THAT(printed, testing::AnyOf("a.txt -> pic001.txt\nb.txt -> pic002.txt\n",
+                                        "b.txt -> pic001.txt\na.txt -> pic002.txt\n"));
+    EXPECT_THAT(told, IsEmpty());  // nothing was renamed, so no success either
+
+    EXPECT_THROW(Run({"--replace", "a", "b", "--dry-run"}), CFileException);
+    EXPECT_EQ(kExitFailed, Run({"--sequence", "sub/x", "--dry-run"}));
+    EXPECT_THAT(told, HasSubstr(rename_text::kForbiddenChars));
     EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "b.txt", "sub"));
 }
 
