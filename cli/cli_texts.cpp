@@ -6,22 +6,51 @@ const char kUsage[] =
     "用法:\n"
     "  quillet-cli split SOURCE [--size MB | --parts N] [--into FOLDER] [--yes]\n"
     "  quillet-cli merge PIECE OUTPUT\n"
+    "  quillet-cli verify PIECE\n"
     "  quillet-cli rename FOLDER (--sequence BASE [--increment N] [--number-first] | --extension "
-    "EXT | --replace FIND WITH) [--folders]\n"
+    "EXT | --replace FIND WITH) [--folders] [--dry-run]\n"
     "  quillet-cli --help\n"
+    "  quillet-cli --version\n"
     "\n"
-    "split  把 SOURCE 分割为 .spt 分割文件\n"
-    "  --size MB      每块的大小,1 到 700 MB,默认 2\n"
-    "  --parts N      分割为 N 等份\n"
-    "  --into FOLDER  存放分割文件的文件夹,默认为原文件旁以其名称命名的文件夹\n"
-    "  --yes          文件夹已存在时直接使用,不再询问\n"
-    "merge  把 PIECE 所在文件夹中的整组分割文件合并为 OUTPUT\n"
-    "rename 按所选的一种规则重命名 FOLDER 中的条目\n"
+    "split   把 SOURCE 分割为 .spt 分割文件\n"
+    "  --size MB       每块的大小,1 到 700 MB,默认 2\n"
+    "  --parts N       分割为 N 等份\n"
+    "  --into FOLDER   存放分割文件的文件夹,默认为原文件旁以其名称命名的文件夹\n"
+    "  --yes           文件夹已存在时直接使用,不再询问\n"
+    "merge   把 PIECE 所在文件夹中的整组分割文件合并为 OUTPUT\n"
+    "verify  检查 PIECE 所在文件夹中合并时将取用的整组分割文件,不写入任何文件:\n"
+    "        序号从 0 起齐全且不重复,各块的份数和分块大小相同,除最后一块外数据大小等于\n"
+    "        分块大小,文件长度等于文件头加数据大小\n"
+    "rename  按所选的一种规则重命名 FOLDER 中的文件(隐藏的除外)\n"
+    "  --sequence BASE      改名为 BASE 加序号,保留扩展名\n"
+    "  --increment N        序号的增量,默认 1,可为 0 或负数\n"
+    "  --number-first       序号放在 BASE 之前\n"
+    "  --extension EXT      把扩展名改为 EXT\n"
+    "  --replace FIND WITH  把名称中的每个 FIND 替换为 WITH\n"
+    "  --folders            重命名子文件夹,而不是文件\n"
+    "  --dry-run            只按执行的顺序列出每个改名(旧名 -> 新名),不改名\n"
+    "--help     显示本说明\n"
+    "--version  显示版本号\n"
     "\n"
-    "退出状态: 0 完成, 1 被拒绝或失败, 2 用法错误\n";
+    "退出状态:\n"
+    "  0  完成;verify: 分割文件完好\n"
+    "  1  被拒绝或失败,并说明原因;verify: 发现问题\n"
+    "  2  用法错误\n";
 
 const char kAskYesNo[] = " [y/N] ";
 const char kAnsweredYes[] = " [y/N] y (--yes)\n";
 const char kAnsweredNo[] = " [y/N] n (没有终端可以回答)\n";
+
+const char kSeries[] = "原文件: %1\n份数: %2\n分块大小: %3 字节\n总大小: %4 字节\n";
+const char kMissingIndex[] = "缺少序号为 %1 的分割文件";
+const char kMissingIndexes[] = "缺少序号为 %1 到 %2 的分割文件";
+const char kDuplicateIndex[] = "%1: 序号 %2 重复";
+const char kIndexOutside[] = "%1: 序号 %2 超出份数 %3";
+const char kCountDiffers[] = "%1: 份数为 %2,应为 %3";
+const char kChunkSizeDiffers[] = "%1: 分块大小为 %2,应为 %3";
+const char kDataSizeDiffers[] = "%1: 数据大小为 %2 字节,应等于分块大小 %3 字节";
+const char kLastDataSizeDiffers[] = "%1: 最后一块的数据大小为 %2 字节,应为 1 到 %3 字节";
+const char kPieceShorter[] = "%1: 文件长 %2 字节,比文件头所说的 %3 字节短";
+const char kPieceLonger[] = "%1: 文件长 %2 字节,比文件头所说的 %3 字节长";
 
 }  // namespace cli_text

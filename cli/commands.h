@@ -13,6 +13,7 @@ constexpr int kExitUsage = 2;   // the caller prints the usage
 
 int RunSplitCommand(const std::vector<std::string>& args, Terminal& terminal);
 int RunMergeCommand(const std::vector<std::string>& args, Terminal& terminal);
+int RunVerifyCommand(const std::vector<std::string>& args, Terminal& terminal);
 int RunRenameCommand(const std::vector<std::string>& args, Terminal& terminal);
 
 // A path as the engines expect it: the system's separators, and a folder part even

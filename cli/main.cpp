@@ -16,11 +16,16 @@ int RunCommand(const std::vector<std::string>& args, Terminal& terminal) {
         terminal.Print(cli_text::kUsage);
         return kExitDone;
     }
+    if (args.size() == 1 && args[0] == "--version") {
+        terminal.Print(std::string(QUILLET_VERSION) + "\n");
+        return kExitDone;
+    }
     int status = kExitUsage;
     if (!args.empty()) {
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         if (args[0] == "split") status = RunSplitCommand(rest, terminal);
         if (args[0] == "merge") status = RunMergeCommand(rest, terminal);
+        if (args[0] == "verify") status = RunVerifyCommand(rest, terminal);
         if (args[0] == "rename") status = RunRenameCommand(rest, terminal);
     }
     if (status == kExitUsage) terminal.ShowMessage(cli_text::kUsage);
