@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 seconds=${1:-30}
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUILLET_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+    -DQUILLET_FUZZ=ON -DQUILLET_SANITIZE=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/fuzz
 mkdir -p build/fuzz/findings
 for target in fuzz/corpus/*/; do

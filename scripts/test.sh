@@ -6,7 +6,7 @@ cd "$root"
 bash scripts/setup.sh
 
 echo "== native build and tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
-cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLET_SANITIZE=ON >/dev/null
 cmake --build build/native
 ctest --test-dir build/native --output-on-failure -j2
 
