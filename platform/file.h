@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CFileException;
@@ -40,10 +41,14 @@ public:
     size_t Read(void* buffer, size_t count);
     // Writes all count bytes; a short write raises the disk-full error for this file.
     void Write(const void* buffer, size_t count);
+    // Told the bytes of each run a copy has moved, as it moves them.
+    using CopyProgress = std::function<void(size_t moved)>;
+
     // Copies up to count bytes from source's position to this file's position, inside
-    // the system where it can; fewer only when source ends. Failures are raised as Read
-    // and Write raise them: named with source's path or with this file's.
-    size_t CopyFrom(CFile& source, size_t count);
+    // the system where it can, in as few calls as the system takes; fewer only when
+    // source ends. Failures are raised as Read and Write raise them: named with
+    // source's path or with this file's.
+    size_t CopyFrom(CFile& source, size_t count, const CopyProgress& progress = nullptr);
     void Close();
     // Closes without raising.
     void Abort();
@@ -53,8 +58,12 @@ public:
 
 private:
     // The plain copy, for systems or files that cannot copy inside the kernel.
-    size_t CopyThroughBuffer(CFile& source, size_t count);
+    size_t CopyThroughBuffer(CFile& source, size_t count, const CopyProgress& progress);
 
     intptr_t m_hFile = -1;
     std::string m_strFilePath;
+    // Which open this is, and the open of a source the kernel refused to copy from
+    // into this one (POSIX): a refused pair is not asked again.
+    uint64_t m_nOpenSerial = 0;
+    uint64_t m_nNoKernelCopyFrom = 0;
 };

@@ -6,8 +6,8 @@
 namespace {
 
 constexpr uint64_t kBlock = 10240;
-// 100 blocks: under 1 MiB, and large enough that system calls cost little.
-constexpr uint64_t kBlocksPerTransfer = 100;
+// The most one call is asked for: a count that fits every system's size_t.
+constexpr uint64_t kMostPerCall = 1u << 30;
 constexpr long kHandleEof = 38;
 
 }  // namespace
@@ -15,13 +15,20 @@ constexpr long kHandleEof = 38;
 BlockCopier::BlockCopier(EngineNotifications& notify) : m_notify(notify) {}
 
 void BlockCopier::Copy(uint64_t size, CFile& in, CFile& out) {
-    constexpr uint64_t kTransfer = kBlock * kBlocksPerTransfer;
-    while (size > 0) {
-        size_t want = static_cast<size_t>(size < kTransfer ? size : kTransfer);
-        size_t got = out.CopyFrom(in, want);
+    uint64_t moved = 0;    // bytes of this run that have arrived
+    uint64_t stepped = 0;  // steps of this run reported
+    // The steps of the blocks that have arrived, in order, as soon as they have.
+    const CFile::CopyProgress report = [&](size_t bytes) {
+        moved += bytes;
+        const uint64_t steps = moved == size ? (size + kBlock - 1) / kBlock : moved / kBlock;
+        for (; stepped < steps; ++stepped) m_notify.SetProgressPos(++m_nBlocks);
+    };
+    uint64_t done = 0;
+    while (done < size) {
+        const size_t want =
+            static_cast<size_t>(size - done < kMostPerCall ? size - done : kMostPerCall);
+        const size_t got = out.CopyFrom(in, want, report);
+        done += got;
         if (got < want) CFileException::ThrowOsError(kHandleEof, in.GetFilePath());
-        // Every whole block and a short tail each count as one step.
-        for (size_t done = 0; done < got; done += kBlock) m_notify.SetProgressPos(++m_nBlocks);
-        size -= got;
     }
 }

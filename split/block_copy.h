@@ -1,5 +1,5 @@
-// Moves runs of bytes in the 10240-byte blocks of the progress protocol, many whole
-// blocks per system call, and reports one progress step per block.
+// Moves runs of bytes in as few system calls as the system takes, and reports one
+// progress step per 10240-byte block of the run, a short tail counting as one.
 #pragma once
 
 #include <cstdint>

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 
 #include "platform/file.h"
@@ -64,6 +65,16 @@ long TransferError(int err) {
     return err == EBADF ? kAccessDenied : os_error::FromErrno(err);
 }
 
+// Why the kernel will not copy between two files; asked again, it would say the same.
+bool RefusesKernelCopy(int err) {
+    return err == EXDEV || err == EINVAL || err == EOPNOTSUPP || err == ENOTSUP || err == ENOSYS;
+}
+
+uint64_t NextOpenSerial() {
+    static std::atomic<uint64_t> serial{0};
+    return ++serial;
+}
+
 int Whence(CFile::SeekPosition from) {
     switch (from) {
         case CFile::current:
@@ -112,6 +123,8 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
     }
     m_hFile = fd;
     m_strFilePath = path;
+    m_nOpenSerial = NextOpenSerial();
+    m_nNoKernelCopyFrom = 0;
     return true;
 }
 
@@ -166,21 +179,23 @@ void CFile::Write(const void* buffer, size_t count) {
     }
 }
 
-size_t CFile::CopyFrom(CFile& source, size_t count) {
+size_t CFile::CopyFrom(CFile& source, size_t count, const CopyProgress& progress) {
     if (!IsOpen() || !source.IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
     size_t done = 0;
-    while (done < count) {
+    while (done < count && m_nNoKernelCopyFrom != source.m_nOpenSerial) {
         size_t want = count - done < kMaxTransfer ? count - done : kMaxTransfer;
         ssize_t n = copy_file_range(static_cast<int>(source.m_hFile), nullptr,
                                     static_cast<int>(m_hFile), nullptr, want, 0);
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && RefusesKernelCopy(errno)) m_nNoKernelCopyFrom = source.m_nOpenSerial;
         // Errors and the end are left to the plain copy: it names the failing side, and
         // some file systems report 0 for files they cannot copy this way.
         if (n <= 0) break;
         done += static_cast<size_t>(n);
+        if (progress) progress(static_cast<size_t>(n));
     }
     if (done == count) return done;
-    return done + CopyThroughBuffer(source, count - done);
+    return done + CopyThroughBuffer(source, count - done, progress);
 }
 
 void CFile::Close() {

@@ -127,9 +127,9 @@ void CFile::Write(const void* buffer, size_t count) {
     }
 }
 
-size_t CFile::CopyFrom(CFile& source, size_t count) {
+size_t CFile::CopyFrom(CFile& source, size_t count, const CopyProgress& progress) {
     if (!IsOpen() || !source.IsOpen()) CFileException::ThrowOsError(kInvalidHandle);
-    return CopyThroughBuffer(source, count);
+    return CopyThroughBuffer(source, count, progress);
 }
 
 void CFile::Close() {

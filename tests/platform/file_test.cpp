@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <numeric>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -145,9 +147,14 @@ TEST(FileCopy, CopiesFromPositionToPositionAndStopsAtTheEnd) {
     EXPECT_EQ(out.CopyFrom(in, 10), 10u);
     EXPECT_EQ(in.Seek(0, CFile::current), 15u);
     EXPECT_EQ(out.Seek(0, CFile::current), 14u);
-    // Asking past the end copies what is left, however much was asked.
-    EXPECT_EQ(out.CopyFrom(in, bytes.size()), bytes.size() - 15);
-    EXPECT_EQ(out.CopyFrom(in, 100), 0u);
+    // Asking past the end copies what is left, however much was asked, and tells of
+    // every byte as it goes.
+    size_t told = 0;
+    const CFile::CopyProgress tell = [&](size_t moved) { told += moved; };
+    EXPECT_EQ(out.CopyFrom(in, bytes.size(), tell), bytes.size() - 15);
+    EXPECT_EQ(told, bytes.size() - 15);
+    EXPECT_EQ(out.CopyFrom(in, 100, tell), 0u);
+    EXPECT_EQ(told, bytes.size() - 15);
     out.Close();
     EXPECT_EQ(dir.ReadFile("out.bin"), "head" + bytes.substr(5));
 }
@@ -230,7 +237,12 @@ TEST(FileCopy, DevicesAreCopiedThroughABuffer) {
         GTEST_SKIP() << "no /dev/zero or /dev/full";
     }
     ASSERT_TRUE(out.Open(dir.Join("zeros.bin"), kCreate));
-    EXPECT_EQ(out.CopyFrom(zero, 2500000), 2500000u);
+    // A long copy through the buffer tells of each run as it arrives, so that a window
+    // can show it before the copy ends.
+    std::vector<size_t> runs;
+    EXPECT_EQ(out.CopyFrom(zero, 2500000, [&](size_t moved) { runs.push_back(moved); }), 2500000u);
+    EXPECT_GT(runs.size(), 1u);
+    EXPECT_EQ(std::accumulate(runs.begin(), runs.end(), size_t{0}), 2500000u);
     out.Close();
     EXPECT_EQ(dir.ReadFile("zeros.bin"), std::string(2500000, '\0'));
     ExpectError(Raised([&] { full.CopyFrom(zero, 10); }), 112, "/dev/full");
