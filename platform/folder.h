@@ -1,6 +1,7 @@
 // Folder services with the Windows semantics on every system.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,14 @@ bool List(const std::string& folderPath, std::vector<Entry>& entries);
 // Creates one folder; fails when it exists already. osError gets the Windows code.
 bool Create(const std::string& folderPath, long* osError = nullptr);
 
-// True when both paths name the same existing file (by identity, not by spelling).
-bool SameFile(const std::string& a, const std::string& b);
+// What tells one existing file from every other: its volume and its number there.
+struct FileIdentity {
+    uint64_t volume = 0;
+    uint64_t index = 0;
+    bool operator==(const FileIdentity& o) const { return volume == o.volume && index == o.index; }
+};
+
+// False when the path names no entry that can be looked at.
+bool Identify(const std::string& path, FileIdentity& identity);
 
 }  // namespace folder

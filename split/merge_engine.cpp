@@ -56,23 +56,36 @@ bool MergeEngine::ReadPieceHeader(const std::string& path) {
 }
 
 // Every entry of the piece folder whose path contains "spt"; folders too, since
-// they fail the header test anyway.
-bool MergeEngine::ListCandidates(std::vector<std::string>& candidates) const {
-    std::vector<folder::Entry> entries;
-    if (!folder::List(m_fields.m_strPieceFolder, entries)) return false;
-    const std::string prefix = m_fields.m_strPieceFolder + path::kSeparator;
-    for (const folder::Entry& entry : entries) {
-        if (entry.name == "." || entry.name == "..") continue;
-        std::string candidate = prefix + entry.name;
-        if (text::Find(candidate, "spt") != std::string::npos) candidates.push_back(candidate);
+// they fail the header test anyway. When the output check lists them before the
+// output is created, an old output is emptied before the scan reads its header, as
+// if the folder had been listed after.
+const std::vector<std::string>* MergeEngine::Candidates() {
+    if (!m_bListed) {
+        m_bListed = true;
+        m_arrCandidates.clear();
+        std::vector<folder::Entry> entries;
+        m_bListable = folder::List(m_fields.m_strPieceFolder, entries);
+        const std::string prefix = m_fields.m_strPieceFolder + path::kSeparator;
+        for (const folder::Entry& entry : entries) {
+            if (entry.name == "." || entry.name == "..") continue;
+            std::string candidate = prefix + entry.name;
+            if (text::Find(candidate, "spt") != std::string::npos) {
+                m_arrCandidates.push_back(std::move(candidate));
+            }
+        }
     }
-    return true;
+    return m_bListable ? &m_arrCandidates : nullptr;
 }
 
 bool MergeEngine::FindPieces(std::vector<ScannedPiece>& pieces) {
-    std::vector<std::string> candidates;
-    if (!ListCandidates(candidates)) return false;
-    for (const std::string& candidate : candidates) {
+    m_bListed = false;
+    return Find(pieces);
+}
+
+bool MergeEngine::Find(std::vector<ScannedPiece>& pieces) {
+    const std::vector<std::string>* candidates = Candidates();
+    if (!candidates) return false;
+    for (const std::string& candidate : *candidates) {
         if (ReadPieceHeader(candidate)) {
             pieces.push_back({m_state.m_nPieceIndex, m_state.m_nPieceCount, m_state.m_nChunkSize,
                               m_state.m_nDataSize, candidate});
@@ -101,12 +114,17 @@ void MergeEngine::Keep(const std::vector<ScannedPiece>& found) {
 }
 
 Outcome MergeEngine::ScanPieceFolder() {
+    m_bListed = false;
+    return Scan();
+}
+
+Outcome MergeEngine::Scan() {
     if (!ReadPieceHeader(m_fields.m_strPiecePath)) {
         m_notify.ShowMessage(split_text::kWrongFile);
         return Outcome::Refused(split_text::kWrongFile);
     }
     std::vector<ScannedPiece> found;
-    if (!FindPieces(found)) {
+    if (!Find(found)) {
         return Outcome::Failed(
             split_text::Format(split_text::kCannotListFolder, m_fields.m_strPieceFolder));
     }
@@ -120,14 +138,18 @@ Outcome MergeEngine::ScanPieceFolder() {
     return Outcome::Refused(split_text::kTooManyPieces);
 }
 
-// Creating the output empties it, so it must not be a piece the merge would read.
-bool MergeEngine::OutputIsAPiece() const {
-    const std::string& output = m_fields.m_strOutputPath;
-    if (folder::SameFile(output, m_fields.m_strPiecePath)) return true;
-    std::vector<std::string> candidates;
-    if (!ListCandidates(candidates)) return false;
-    for (const std::string& candidate : candidates) {
-        if (folder::SameFile(candidate, output) && IsPieceFile(candidate)) return true;
+// Creating the output empties it, so it must not be a piece the merge would read,
+// nor the file chosen as the piece. A new output empties nothing, and one that holds
+// no piece header can be no piece: only then do the candidates need looking at.
+bool MergeEngine::OutputIsAPiece() {
+    folder::FileIdentity output, other;
+    if (!folder::Identify(m_fields.m_strOutputPath, output)) return false;
+    if (folder::Identify(m_fields.m_strPiecePath, other) && other == output) return true;
+    if (!IsPieceFile(m_fields.m_strOutputPath)) return false;
+    const std::vector<std::string>* candidates = Candidates();
+    if (!candidates) return false;
+    for (const std::string& candidate : *candidates) {
+        if (folder::Identify(candidate, other) && other == output) return true;
     }
     return false;
 }
@@ -170,6 +192,7 @@ void MergeEngine::CopyPieces(CFile& output) {
 
 Outcome MergeEngine::MergePieces() {
     WaitCursorScope wait(m_notify);
+    m_bListed = false;
     m_state.m_nTotalSize = 0;
     if (m_fields.m_strOutputPath.size() < kShortestPath) {
         return Outcome::Failed(split_text::kOutputPathTooShort);
@@ -184,7 +207,7 @@ Outcome MergeEngine::MergePieces() {
         return Outcome::Failed(
             split_text::Format(split_text::kCannotCreateOutput, m_fields.m_strOutputPath));
     }
-    Outcome scan = ScanPieceFolder();
+    Outcome scan = Scan();
     if (!scan.ok()) {
         output.Close();
         return scan;

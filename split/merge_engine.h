@@ -68,14 +68,20 @@ class MergeEngine {
     Outcome MergePieces();
 
   private:
+    // The piece folder's candidates, listed once per merge; null when it cannot be listed.
+    const std::vector<std::string>* Candidates();
     PieceHeaderFields StateFields();
-    bool ListCandidates(std::vector<std::string>& candidates) const;
+    Outcome Scan();
+    bool Find(std::vector<ScannedPiece>& pieces);
     void Keep(const std::vector<ScannedPiece>& pieces);
-    bool OutputIsAPiece() const;
+    bool OutputIsAPiece();
     void CopyPieces(CFile& output);
     void CopyPiece(size_t position, BlockCopier& copier, CFile& output);
 
     const MergeFields& m_fields;
     MergeState& m_state;
     EngineNotifications& m_notify;
+    bool m_bListed = false;  // m_bListable and m_arrCandidates hold this merge's listing
+    bool m_bListable = false;
+    std::vector<std::string> m_arrCandidates;
 };

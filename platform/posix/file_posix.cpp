@@ -95,7 +95,9 @@ CFile::~CFile() {
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
     // Truncation waits until the share lock is held, so a refused open loses nothing.
-    // Non-blocking only while opening, so that a named pipe cannot hang the open.
+    // Non-blocking only while opening, so that a named pipe cannot hang the open. The
+    // flag goes without asking for the others first: F_SETFL ignores the access mode
+    // and the creation flags of oflags.
     int oflags = AccessFlags(flags) | O_CLOEXEC | O_NONBLOCK | ((flags & modeCreate) ? O_CREAT : 0);
     int fd = ::open(path.c_str(), oflags, 0666);
     if (fd < 0) {
@@ -108,7 +110,7 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
         failure = os_error::FromErrno(errno);
     } else if (!IsOpenableKind(st.st_mode)) {
         failure = kAccessDenied;
-    } else if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+    } else if (fcntl(fd, F_SETFL, oflags & ~O_NONBLOCK) != 0) {
         failure = os_error::FromErrno(errno);
     } else if (!TakeShareLock(fd, flags)) {
         failure = kSharingViolation;

@@ -59,10 +59,12 @@ bool Create(const std::string& folderPath, long* osError) {
     return false;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    struct stat sa, sb;
-    if (stat(a.c_str(), &sa) != 0 || stat(b.c_str(), &sb) != 0) return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+bool Identify(const std::string& path, FileIdentity& identity) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return false;
+    identity.volume = static_cast<uint64_t>(st.st_dev);
+    identity.index = static_cast<uint64_t>(st.st_ino);
+    return true;
 }
 
 }  // namespace folder

@@ -20,14 +20,6 @@ HANDLE OpenForIdentity(const std::string& p) {
                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-bool Identify(const std::string& p, BY_HANDLE_FILE_INFORMATION& info) {
-    HANDLE h = OpenForIdentity(p);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    BOOL ok = GetFileInformationByHandle(h, &info);
-    CloseHandle(h);
-    return ok != FALSE;
-}
-
 }  // namespace
 
 bool List(const std::string& folderPath, std::vector<Entry>& entries) {
@@ -48,11 +40,16 @@ bool Create(const std::string& folderPath, long* osError) {
     return ok != FALSE;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    BY_HANDLE_FILE_INFORMATION ia, ib;
-    if (!Identify(a, ia) || !Identify(b, ib)) return false;
-    return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
-           ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+bool Identify(const std::string& path, FileIdentity& identity) {
+    HANDLE h = OpenForIdentity(path);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    BOOL ok = GetFileInformationByHandle(h, &info);
+    CloseHandle(h);
+    if (!ok) return false;
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return true;
 }
 
 }  // namespace folder

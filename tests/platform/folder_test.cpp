@@ -85,17 +85,21 @@ TEST(FolderCreate, RefusesAnExistingEntryWithNameExists) {
     EXPECT_FALSE(folder::Create(dir.Join("new")));  // no code wanted
 }
 
-TEST(SameFile, ComparesIdentityNotSpelling) {
+TEST(Identify, ComparesIdentityNotSpelling) {
     TempDir dir;
     dir.WriteFile("a.bin", "x");
     dir.WriteFile("b.bin", "x");
     ASSERT_TRUE(folder::Create(dir.Join("sub")));
-    EXPECT_TRUE(folder::SameFile(dir.Join("a.bin"), dir.Join("a.bin")));
-    EXPECT_TRUE(
-        folder::SameFile(dir.Join("a.bin"), dir.Join("sub") + kSep + ".." + kSep + "a.bin"));
-    EXPECT_FALSE(folder::SameFile(dir.Join("a.bin"), dir.Join("b.bin")));
-    EXPECT_FALSE(folder::SameFile(dir.Join("a.bin"), dir.Join("missing")));
-    EXPECT_FALSE(folder::SameFile(dir.Join("missing"), dir.Join("missing")));
+    auto same = [](const std::string& a, const std::string& b) {
+        folder::FileIdentity ia, ib;
+        return folder::Identify(a, ia) && folder::Identify(b, ib) && ia == ib;
+    };
+    EXPECT_TRUE(same(dir.Join("a.bin"), dir.Join("a.bin")));
+    EXPECT_TRUE(same(dir.Join("a.bin"), dir.Join("sub") + kSep + ".." + kSep + "a.bin"));
+    EXPECT_FALSE(same(dir.Join("a.bin"), dir.Join("b.bin")));
+    EXPECT_FALSE(same(dir.Join("a.bin"), dir.Join("sub")));
+    folder::FileIdentity missing;
+    EXPECT_FALSE(folder::Identify(dir.Join("missing"), missing));
 }
 
 }  // namespace
