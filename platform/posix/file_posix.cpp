@@ -266,14 +266,18 @@ void RenameWithoutReplace(const std::string& oldName, const std::string& newName
 }  // namespace
 
 void CFile::Rename(const std::string& oldName, const std::string& newName) {
-    if (IsSameEntry(oldName, newName)) return;
 #ifdef RENAME_NOREPLACE
+    // One call where the kernel can refuse to replace; the look-ups only after a refusal.
     if (renameat2(AT_FDCWD, oldName.c_str(), AT_FDCWD, newName.c_str(), RENAME_NOREPLACE) == 0) {
         return;
     }
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
-        ThrowRenameError(errno, oldName, newName);
+    const int err = errno;
+    if (err != EINVAL && err != ENOSYS && err != ENOTSUP) {
+        // Its own name exists too, and that rename changes nothing.
+        if (err == EEXIST && IsSameEntry(oldName, newName)) return;
+        ThrowRenameError(err, oldName, newName);
     }
 #endif
+    if (IsSameEntry(oldName, newName)) return;
     RenameWithoutReplace(oldName, newName);
 }
