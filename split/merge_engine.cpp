@@ -167,9 +167,10 @@ void MergeEngine::CopyPiece(size_t position, BlockCopier& copier, CFile& output)
     PieceReader reader(source);
     ExtractPieceHeader(reader, StateFields());
     // The data start where the reader stands, not where it has read ahead to; a header
-    // that no longer reads has no data at all.
+    // that no longer reads has no data at all. A seek from the start is one call on
+    // every system, one back from the current position is two under some.
     if (reader.SkipByte()) {
-        piece.Seek(-static_cast<int64_t>(reader.Buffered()), CFile::current);
+        piece.Seek(static_cast<int64_t>(reader.Consumed()), CFile::begin);
     } else {
         piece.Seek(0, CFile::end);
     }

@@ -48,6 +48,7 @@ size_t MemoryByteSource::Read(char* buffer, size_t count) {
 int PieceReader::Peek() {
     if (m_pos == m_end) {
         if (m_atEnd) return -1;
+        m_nBefore += m_end;
         m_pos = m_end = 0;
         try {
             m_end = m_source.Read(m_buffer, sizeof m_buffer);
@@ -116,7 +117,11 @@ size_t PieceReader::ReadData(char* buffer, size_t count) {
         std::memcpy(buffer, m_buffer + m_pos, done);
         m_pos += done;
     }
-    if (done < count && !m_atEnd) done += m_source.Read(buffer + done, count - done);
+    if (done < count && !m_atEnd) {
+        const size_t direct = m_source.Read(buffer + done, count - done);
+        m_nBefore += direct;
+        done += direct;
+    }
     return done;
 }
 

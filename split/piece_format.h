@@ -63,8 +63,8 @@ class PieceReader {
     size_t ReadData(char* buffer, size_t count);
 
     bool failed() const { return m_failed; }
-    // Bytes read from the source ahead of the reader's position.
-    size_t Buffered() const { return m_end - m_pos; }
+    // The reader's position: the bytes of the source it has consumed.
+    uint64_t Consumed() const { return m_nBefore + m_pos; }
 
   private:
     int Peek();  // -1 at the end
@@ -76,6 +76,7 @@ class PieceReader {
 
     ByteSource& m_source;
     char m_buffer[256];
+    uint64_t m_nBefore = 0;  // source bytes before the buffer's first
     size_t m_pos = 0;
     size_t m_end = 0;
     bool m_atEnd = false;

@@ -35,7 +35,7 @@ PieceExtent Measure(const std::string& piecePath) {
     ExtractPieceHeader(reader, {fields[0], fields[1], fields[2], fields[3], magic});
     const uint64_t length = piece.GetLength();
     if (!reader.SkipByte()) return {length, length};
-    return {length, piece.Seek(0, CFile::current) - reader.Buffered()};
+    return {length, reader.Consumed()};
 }
 
 uint64_t SaturatingSum(uint64_t a, uint64_t b) {

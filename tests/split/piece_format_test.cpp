@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 namespace {
@@ -44,6 +45,7 @@ TEST_P(PieceReaderCases, ExtractsLikeATextStream) {
     for (int i = 0; i < 4; ++i) EXPECT_EQ(v[i], c.values[i]) << "field " << i + 1;
     if (c.valid) {
         ASSERT_TRUE(reader.SkipByte());
+        EXPECT_EQ(reader.Consumed(), bytes.size() - std::strlen(c.data));
         char data[16] = {};
         EXPECT_EQ(std::string(data, reader.ReadData(data, sizeof data)), c.data);
     }
@@ -79,6 +81,23 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ShortWord", "1 2 3 4 qkvsp", false, {1, 2, 3, 4}, ""},
         ReadCase{"Empty", "", false, {7, 7, 7, 7}, ""}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+
+// The merge seeks to where the data start: past a header longer than the reader's
+// buffer, and past data read on.
+TEST(PieceReader, CountsWhatItConsumedAcrossRefills) {
+    const std::string header = "1 2 3 4" + std::string(600, ' ') + "qkvspt$\n";
+    const std::string bytes = header + std::string(1000, 'D');
+    MemoryByteSource source(bytes.data(), bytes.size());
+    PieceReader reader(source);
+    uint64_t v[4] = {};
+    char magic[8] = "?";
+    ASSERT_TRUE(ExtractPieceHeader(reader, {v[0], v[1], v[2], v[3], magic}));
+    ASSERT_TRUE(reader.SkipByte());
+    EXPECT_EQ(reader.Consumed(), header.size());
+    char data[700];
+    EXPECT_EQ(reader.ReadData(data, sizeof data), sizeof data);
+    EXPECT_EQ(reader.Consumed(), header.size() + sizeof data);
+}
 
 // Whatever the bytes, the reader stays inside them and keeps the word terminated.
 TEST(PieceReader, SurvivesArbitraryBytes) {
