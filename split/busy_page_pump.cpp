@@ -41,8 +41,12 @@ bool PassesWhileBusy(const MSG& msg, HWND sheet) {
 BusyPagePump::BusyPagePump(HWND page)
     : m_sheet(page ? ::GetAncestor(page, GA_ROOT) : nullptr), m_lastRound(::GetTickCount()) {}
 
+bool BusyPagePump::IsDue() const {
+    return ::GetTickCount() - m_lastRound >= kIntervalMs;
+}
+
 void BusyPagePump::KeepAlive() {
-    if (::GetTickCount() - m_lastRound >= kIntervalMs) Pump();
+    if (IsDue()) Pump();
 }
 
 void BusyPagePump::Pump() {

@@ -14,7 +14,9 @@ class BusyPagePump {
     // page: any window inside the sheet that runs the work.
     explicit BusyPagePump(HWND page);
 
-    // Handles the waiting messages when the last round is at least kIntervalMs ago.
+    // True when the last round is at least kIntervalMs ago.
+    bool IsDue() const;
+    // Handles the waiting messages when a round is due.
     void KeepAlive();
     // One round now: every waiting message is dispatched or dropped.
     void Pump();
