@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Split and merge of one 1 GiB file: quillet-cli against cat and coreutils split in
-# the same run, with wall time and peak memory side by side. Prints figures; never fails.
-# QUILLET_BENCH_MB sets the file size, QUILLET_BENCH_ROUNDS the rounds (best one shown),
-# QUILLET_BENCH_WINE=0 leaves out the Windows console program under Wine.
+# Split and merge by quillet-cli against `cat SRC > DST` of the same file, in pairs that
+# alternate which of the two goes first: each pair gives one ratio, and the table shows
+# the ratios' min, median and max with the peak memory and the machine's load. Prints
+# figures; never fails.
+# QUILLET_BENCH_MB: file sizes in MiB (default "512 1024"); QUILLET_BENCH_PAIRS: pairs per
+# row (default 7); QUILLET_BENCH_WINE=0 leaves out quillet-cli.exe under Wine;
+# QUILLET_BENCH_CLI / QUILLET_BENCH_WINE_CLI measure the given programs instead of
+# building them; QUILLET_BENCH_DIR: where the files go (default $TMPDIR or /tmp).
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
-size_mb=${QUILLET_BENCH_MB:-1024}
-rounds=${QUILLET_BENCH_ROUNDS:-5}
+# shellcheck source=bench/common.sh
+source "$root/bench/common.sh"
+sizes=${QUILLET_BENCH_MB:-512 1024}
+pairs=${QUILLET_BENCH_PAIRS:-7}
 
 say() { echo "bench/split_merge.sh: $*"; }
 
@@ -21,104 +27,106 @@ if [ ! -x /usr/bin/time ]; then
     say "/usr/bin/time is missing (package time); nothing measured"
     exit 0
 fi
-if ! build "$root/build/bench-split" -DQUILLET_SANITIZE=OFF; then
-    say "the Release build of quillet-cli failed"
-    exit 0
+cli=${QUILLET_BENCH_CLI:-}
+if [ -z "$cli" ]; then
+    if ! build "$root/build/bench-split" -DQUILLET_SANITIZE=OFF; then
+        say "the Release build of quillet-cli failed"
+        exit 0
+    fi
+    cli="$root/build/bench-split/cli/quillet-cli"
 fi
-cli="$root/build/bench-split/cli/quillet-cli"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 0
-if ! dd if=/dev/urandom of=src.bin bs=1M count="$size_mb" status=none; then
-    say "cannot write a $size_mb MiB file in $work"
-    exit 0
-fi
-
-# Wall seconds and peak resident KiB of one command, after the disk has caught up.
-measure() {
-    sync
-    /usr/bin/time -f '%e %M' -o time.txt "$@" </dev/null >/dev/null 2>&1 || say "failed: $*" >&2
-    cat time.txt
-}
-
-# The fastest of the rounds, with its peak memory.
-best() { sort -n | head -n1; }
-
-same() { cmp -s src.bin "$1" || say "$1 differs from the source"; }
-
-run_native_round() {
-    rm -rf q c joined.bin cat.bin catjoined.bin
-    echo "cat-copy $(measure sh -c 'cat src.bin > cat.bin')"
-    rm -f cat.bin
-    echo "dd-copy $(measure dd if=src.bin of=cat.bin bs=1024000)"
-    echo "q-split $(measure "$cli" split src.bin --size 2 --into q --yes)"
-    echo "q-merge $(measure "$cli" merge q/src0.bin.spt joined.bin)"
-    same joined.bin
-    rm -f joined.bin cat.bin
-    rm -rf q
-    # Two pieces: the copy itself, with next to no cost per file.
-    echo "q-split2 $(measure "$cli" split src.bin --parts 2 --into q --yes)"
-    echo "q-merge2 $(measure "$cli" merge q/src0.bin.spt joined.bin)"
-    same joined.bin
-    rm -rf q joined.bin
-    mkdir c
-    echo "c-split $(measure split -b 2M src.bin c/part.)"
-    echo "c-merge $(measure sh -c 'cat c/part.* > catjoined.bin')"
-    same catjoined.bin
-}
+cli=$(realpath "$cli")
 
 wine_cli=
-if [ "${QUILLET_BENCH_WINE:-1}" != 0 ] && command -v /usr/lib/wine/wine64 >/dev/null &&
-   build "$root/build/bench-split-win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"; then
-    wine_cli="$root/build/bench-split-win64/cli/quillet-cli.exe"
-    # shellcheck source=/dev/null
-    source "$root/scripts/wine-env.sh" "$root/build/bench-split-win64" >/dev/null 2>&1
+if [ "${QUILLET_BENCH_WINE:-1}" != 0 ] && [ -x /usr/lib/wine/wine64 ]; then
+    wine_cli=${QUILLET_BENCH_WINE_CLI:-}
+    wine_build="$root/build/bench-split-win64"
+    if [ -z "$wine_cli" ] &&
+       build "$wine_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"; then
+        wine_cli="$wine_build/cli/quillet-cli.exe"
+    fi
+    if [ -n "$wine_cli" ]; then
+        wine_cli=$(realpath "$wine_cli")
+        # shellcheck source=/dev/null
+        source "$root/scripts/wine-env.sh" "$wine_build" >/dev/null 2>&1
+    fi
 fi
 
-run_wine_round() {
-    rm -rf w wjoined.bin
-    echo "w-split $(measure /usr/lib/wine/wine64 "$wine_cli" split src.bin --size 2 --into w --yes)"
-    echo "w-merge $(measure /usr/lib/wine/wine64 "$wine_cli" merge w/src0.bin.spt wjoined.bin)"
-    same wjoined.bin
-    rm -rf w wjoined.bin
+work=$(mktemp -d "${QUILLET_BENCH_DIR:-${TMPDIR:-/tmp}}/quillet-bench.XXXXXX")
+trap 'rm -rf "$work"; declare -F quillet_cleanup >/dev/null && quillet_cleanup' EXIT
+cd "$work" || exit 0
+BENCH_TIME_FILE=$work/time.txt
+
+# One row: LABEL CHECK COMMAND... CHECK is a file that must equal the source afterwards,
+# or "-". Each run starts with its outputs removed and the disk caught up.
+row() {
+    local label=$1 check=$2
+    shift 2
+    local pair q c
+    run_q() {
+        q=$(bench_time "$@")
+        [ "$check" = - ] || cmp -s src.bin "$check" || say "$label: $check differs from the source"
+        rm -rf q joined.bin
+        sync
+    }
+    run_c() {
+        c=$(bench_time sh -c 'cat src.bin > cat.bin')
+        rm -f cat.bin
+        sync
+    }
+    : >pairs.txt
+    rm -rf q joined.bin cat.bin
+    sync
+    for pair in $(seq 1 "$pairs"); do
+        if [ $((pair % 2)) = 1 ]; then
+            run_c
+            run_q "$@"
+        else
+            run_q "$@"
+            run_c
+        fi
+        echo "$q $c" >>pairs.txt
+    done
+    local spread wall cat_wall peak
+    spread=$(awk '{ print $1 / $5 }' pairs.txt | bench_spread)
+    wall=$(awk '{ print $1 }' pairs.txt | bench_spread | cut -d' ' -f2)
+    cat_wall=$(awk '{ print $5 }' pairs.txt | bench_spread | cut -d' ' -f2)
+    peak=$(awk '$2 > m { m = $2 } END { printf "%.1f", m / 1024 }' pairs.txt)
+    # shellcheck disable=SC2086
+    printf '%-34s %8.3f s %8.3f s   %s %s %s %9s MiB\n' "$label" "$wall" "$cat_wall" $spread "$peak"
 }
 
-load=$(cut -d' ' -f1-3 /proc/loadavg)
-: >figures.txt
-for _ in $(seq 1 "$rounds"); do
-    run_native_round >>figures.txt
-    [ -n "$wine_cli" ] && run_wine_round >>figures.txt
+echo "Split and merge against cat SRC > DST, $pairs pairs per row, alternating which goes first"
+bench_machine "$work"
+echo "$(bench_load) at the start"
+for size_mb in $sizes; do
+    rm -rf ./*
+    if ! dd if=/dev/urandom of=src.bin bs=1M count="$size_mb" status=none; then
+        say "cannot write a $size_mb MiB file in $work"
+        continue
+    fi
+    cat src.bin >/dev/null  # in the page cache, as cat's own copy finds it
+    "$cli" split src.bin --size 2 --into p2m --yes >/dev/null 2>&1
+    "$cli" split src.bin --parts 2 --into p2 --yes >/dev/null 2>&1
+    mkdir c && split -b 2M src.bin c/part.
+    echo
+    echo "$size_mb MiB ($(bench_load))"
+    printf '%-34s %10s %10s   %s\n' "" "median" "cat" "ratio to cat: min median max   peak memory"
+    row "quillet-cli split --size 2" - "$cli" split src.bin --size 2 --into q --yes
+    row "quillet-cli merge of 2 MiB pieces" joined.bin "$cli" merge p2m/src0.bin.spt joined.bin
+    row "quillet-cli split --parts 2" - "$cli" split src.bin --parts 2 --into q --yes
+    row "quillet-cli merge of 2 pieces" joined.bin "$cli" merge p2/src0.bin.spt joined.bin
+    row "split -b 2M" - sh -c 'mkdir q && split -b 2M src.bin q/part.'
+    row "cat 2 MiB PIECES > DST" joined.bin sh -c 'cat c/part.* > joined.bin'
+    if [ -n "$wine_cli" ]; then
+        row "quillet-cli.exe split (Wine)" - /usr/lib/wine/wine64 "$wine_cli" split src.bin \
+            --size 2 --into q --yes
+        row "quillet-cli.exe merge (Wine)" joined.bin /usr/lib/wine/wine64 "$wine_cli" merge \
+            p2m/src0.bin.spt joined.bin
+    fi
 done
-rm -rf q c catjoined.bin
-
-pick() { grep "^$1 " figures.txt | cut -d' ' -f2- | best; }
-cat_copy=$(pick cat-copy)
-row() {  # label, "seconds KiB"
-    [ -z "$2" ] && return
-    awk -v l="$1" -v m="$2" -v c="$cat_copy" 'BEGIN {
-        split(m, a, " "); split(c, b, " ")
-        printf "%-34s %8.2f s %9.1f MiB %7.2fx\n", l, a[1], a[2] / 1024, a[1] / b[1]
-    }'
-}
-
-echo "Split and merge of a $size_mb MiB file (best of $rounds rounds; ratio = wall time / cat copy)"
-printf '%-34s %10s %13s %8s\n' "" "wall" "peak memory" "ratio"
-row "cat SRC > DST" "$cat_copy"
-row "dd bs=1024000 (read/write loop)" "$(pick dd-copy)"
-row "quillet-cli split --size 2" "$(pick q-split)"
-row "split -b 2M" "$(pick c-split)"
-row "quillet-cli merge" "$(pick q-merge)"
-row "quillet-cli split --parts 2" "$(pick q-split2)"
-row "quillet-cli merge of 2 pieces" "$(pick q-merge2)"
-row "cat PIECES > DST" "$(pick c-merge)"
-if [ -n "$wine_cli" ]; then
-    row "quillet-cli.exe split (Wine)" "$(pick w-split)"
-    row "quillet-cli.exe merge (Wine)" "$(pick w-merge)"
-else
-    echo "(the Windows console program was not measured under Wine)"
-fi
-echo "(cat and quillet-cli copy inside the kernel with copy_file_range, cat in one call,"
-echo " quillet-cli in calls of 1,024,000 bytes; dd moves every byte through its own buffer;"
-echo " --size 2 makes 512 files per GiB, each of which costs its creation)"
-echo "load average before the run: $load"
+echo
+echo "$(bench_load) at the end"
+[ -n "$wine_cli" ] || echo "(the Windows console program was not measured under Wine)"
+echo "(ratio = wall time / that of cat SRC > DST run beside it; cat copies with copy_file_range;"
+echo " --size 2 writes 512 files per GiB, each of which costs its creation)"
