@@ -16,7 +16,9 @@ bool IsInSheet(HWND window, HWND sheet) {
 // The system sets the arrow again as the mouse moves over the window.
 void RestoreWaitCursor() {
     CWinApp* app = AfxGetApp();
-    if (app && app->GetWaitCursorCount() > 0) ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
+    if (!app || app->GetWaitCursorCount() <= 0) return;
+    HCURSOR wait = ::LoadCursor(nullptr, IDC_WAIT);
+    if (::GetCursor() != wait) ::SetCursor(wait);
 }
 
 }  // namespace
