@@ -9,6 +9,7 @@
 #include <unistd.h>
 #endif
 
+#include "common/fault_setup.h"
 #include "common/temp_dir.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
@@ -218,7 +219,7 @@ TEST(File, NamedPipeIsRefusedInsteadOfBlocking) {
 
 TEST(File, WriteOnAFullDeviceRaisesDiskFullWithThePath) {
     CFile f;
-    if (!f.Open("/dev/full", CFile::modeWrite)) GTEST_SKIP() << "no /dev/full";
+    REQUIRE_FAULT_SETUP(f.Open("/dev/full", CFile::modeWrite) ? "" : "no /dev/full");
     ExpectError(Raised([&] { f.Write("x", 1); }), 112, "/dev/full");
 }
 
@@ -226,9 +227,8 @@ TEST(File, WriteOnAFullDeviceRaisesDiskFullWithThePath) {
 TEST(FileCopy, DevicesAreCopiedThroughABuffer) {
     TempDir dir;
     CFile zero, out, full;
-    if (!zero.Open("/dev/zero", kRead) || !full.Open("/dev/full", CFile::modeWrite)) {
-        GTEST_SKIP() << "no /dev/zero or /dev/full";
-    }
+    const bool devices = zero.Open("/dev/zero", kRead) && full.Open("/dev/full", CFile::modeWrite);
+    REQUIRE_FAULT_SETUP(devices ? "" : "no /dev/zero or /dev/full");
     ASSERT_TRUE(out.Open(dir.Join("zeros.bin"), kCreate));
     EXPECT_EQ(out.CopyFrom(zero, 2500000), 2500000u);
     out.Close();
