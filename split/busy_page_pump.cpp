@@ -19,6 +19,10 @@ void RestoreWaitCursor() {
     if (app && app->GetWaitCursorCount() > 0) ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
 }
 
+DWORD SystemTicks() {
+    return ::GetTickCount();
+}
+
 }  // namespace
 
 bool PassesWhileBusy(const MSG& msg, HWND sheet) {
@@ -38,11 +42,14 @@ bool PassesWhileBusy(const MSG& msg, HWND sheet) {
     }
 }
 
-BusyPagePump::BusyPagePump(HWND page)
-    : m_sheet(page ? ::GetAncestor(page, GA_ROOT) : nullptr), m_lastRound(::GetTickCount()) {}
+BusyPagePump::BusyPagePump(HWND page, Clock clock)
+    : m_sheet(page ? ::GetAncestor(page, GA_ROOT) : nullptr),
+      m_clock(clock ? clock : SystemTicks),
+      m_lastRound(m_clock()) {}
 
 void BusyPagePump::KeepAlive() {
-    if (::GetTickCount() - m_lastRound >= kIntervalMs) Pump();
+    // Unsigned, so the tick count's wrap after 49.7 days changes nothing.
+    if (m_clock() - m_lastRound >= kIntervalMs) Pump();
 }
 
 void BusyPagePump::Pump() {
@@ -59,5 +66,5 @@ void BusyPagePump::Pump() {
         ::DispatchMessageA(&msg);
     }
     RestoreWaitCursor();
-    m_lastRound = ::GetTickCount();
+    m_lastRound = m_clock();
 }

@@ -11,8 +11,12 @@ bool PassesWhileBusy(const MSG& msg, HWND sheet);
 
 class BusyPagePump {
   public:
-    // page: any window inside the sheet that runs the work.
-    explicit BusyPagePump(HWND page);
+    // Milliseconds that wrap around like GetTickCount.
+    using Clock = DWORD (*)();
+
+    // page: any window inside the sheet that runs the work. clock: the system's tick
+    // count unless a test brings its own.
+    explicit BusyPagePump(HWND page, Clock clock = nullptr);
 
     // Handles the waiting messages when the last round is at least kIntervalMs ago.
     void KeepAlive();
@@ -23,5 +27,6 @@ class BusyPagePump {
 
   private:
     HWND m_sheet;
+    Clock m_clock;
     DWORD m_lastRound;
 };
