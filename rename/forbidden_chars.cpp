@@ -4,7 +4,7 @@
 
 namespace forbidden_chars {
 
-bool Contains(const std::string& s, text::CodePage cp) {
+bool Contains(const std::string& s, const text::CodePage& cp) {
     static const char kForbidden[] = "\\/:*?\"<>|";
     for (size_t pos = 0; pos < s.size(); pos += text::CharLength(s, pos, cp)) {
         if (s[pos] != '\0' && std::strchr(kForbidden, s[pos]) != nullptr) return true;
@@ -12,7 +12,7 @@ bool Contains(const std::string& s, text::CodePage cp) {
     return false;
 }
 
-bool InNewNames(const RenameSettings& s, text::CodePage cp) {
+bool InNewNames(const RenameSettings& s, const text::CodePage& cp) {
     const bool anyKind = s.m_bFilesOnly || s.m_bFoldersOnly;
     if (anyKind && s.m_bChangeName && Contains(s.m_strNewName, cp)) return true;
     // Only files take a new extension.
