@@ -548,7 +548,7 @@ int main(int argc, char** argv) {
     scenarios.push_back(std::make_unique<RenameScenario>(
         work / "rename-extension", "rename --extension",
         std::vector<std::string>{"--extension", "jpg"},
-        [](int i) { return Numbered("IMG_", i, ".JPG"); },
+        [](int i) { return Numbered("IMG_", i, ".jpeg"); },
         [](int i) { return Numbered("IMG_", i, ".jpg"); }));
 
     int failures = 0;
