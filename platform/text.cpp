@@ -27,8 +27,14 @@ size_t Utf8CharLength(const std::string& s, size_t pos) {
     return n;
 }
 
-bool MatchesAt(const std::string& s, size_t pos, const std::string& what) {
-    return s.compare(pos, what.size(), what) == 0;
+// what lies at pos as whole characters: a text that ends on a lead byte does not match
+// that byte's character, which would leave its trail byte standing alone (a trail
+// byte of 936 may be a backslash).
+bool MatchesAt(const std::string& s, size_t pos, const std::string& what, const CodePage& cp) {
+    if (s.compare(pos, what.size(), what) != 0) return false;
+    size_t end = pos;
+    while (end < pos + what.size()) end += CharLength(s, end, cp);
+    return end == pos + what.size();
 }
 
 }  // namespace
@@ -83,7 +89,7 @@ size_t Find(const std::string& s, const std::string& what, size_t start, const C
     if (what.empty()) return std::string::npos;
     // Character boundaries are only known when walking from the start of the text.
     for (size_t pos = 0; pos < s.size(); pos += CharLength(s, pos, cp)) {
-        if (pos >= start && MatchesAt(s, pos, what)) return pos;
+        if (pos >= start && MatchesAt(s, pos, what, cp)) return pos;
     }
     return std::string::npos;
 }
@@ -94,7 +100,7 @@ int Replace(std::string& s, const std::string& from, const std::string& to, cons
     int count = 0;
     size_t pos = 0;
     while (pos < s.size()) {
-        if (MatchesAt(s, pos, from)) {
+        if (MatchesAt(s, pos, from, cp)) {
             result += to;
             pos += from.size();
             ++count;

@@ -113,6 +113,8 @@ RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial
         return Refuse(rename_text::kNoFolder, notify);
     }
     if (forbidden_chars::InNewNames(settings)) return Refuse(rename_text::kForbiddenChars, notify);
+    if (forbidden_chars::CutsACharacter(settings))
+        return Refuse(rename_text::kCutCharacter, notify);
 
     // The whole listing comes first, so no entry is met again under its new name.
     std::vector<folder::Entry> entries;

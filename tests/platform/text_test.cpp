@@ -55,6 +55,15 @@ TEST(GbkText, ReplaceCountsWholeCharacterMatches) {
     std::string path = "\xD5\x5C\x61\\a";  // the first "\\a" pair starts on a trail byte
     EXPECT_EQ(text::Replace(path, "\\a", "/", CodePage::kGbk), 1);
     EXPECT_EQ(path, "\xD5\x5C\x61/");
+
+    // A lead byte alone takes no part of its character: removing it would set free a
+    // trail byte that is a backslash.
+    std::string name =
+        "\x95\x5C"
+        "a.txt";
+    EXPECT_EQ(text::Find(name, "\x95", 0, CodePage::kGbk), npos);
+    EXPECT_EQ(text::Replace(name, "\x95", "", CodePage::kGbk), 0);
+    EXPECT_EQ(text::Replace(name, "a.\x95", "", CodePage::kGbk), 0);
 }
 
 TEST(Replace, ScansLeftToRightWithoutOverlapOrRescan) {

@@ -39,6 +39,19 @@ TEST(ForbiddenChars, OtherCodePagesStepByTheirOwnLeadBytes) {
     EXPECT_FALSE(forbidden_chars::Contains("\x81\x5C", CodePage::Windows(932)));
 }
 
+TEST(ForbiddenChars, ATextEndingOnALeadByteWouldJoinTheNextCharacter) {
+    // "x\xFE" followed by a name's "\xD1/" reads as "x", "\xFE\xD1", "/": the slash
+    // that the name hid in a character comes free.
+    EXPECT_TRUE(forbidden_chars::EndsInsideACharacter("x\xFE", CodePage::kGbk));
+    EXPECT_FALSE(forbidden_chars::EndsInsideACharacter("x\xFE\xD1", CodePage::kGbk));
+    EXPECT_FALSE(forbidden_chars::EndsInsideACharacter("x\xFE", CodePage::Windows(1252)));
+    EXPECT_FALSE(forbidden_chars::EndsInsideACharacter("x\xE4", CodePage::kUtf8));
+    RenameSettings s;
+    s.m_strNewName = "name\x81";
+    EXPECT_TRUE(forbidden_chars::CutsACharacter(s, CodePage::kGbk));
+    EXPECT_FALSE(forbidden_chars::InNewNames(s, CodePage::kGbk));
+}
+
 class ForbiddenInNewNames : public testing::Test {
   protected:
     bool Check() { return forbidden_chars::InNewNames(s, CodePage::kUtf8); }
