@@ -1,8 +1,8 @@
 #include <windows.h>
 
-
 #include "platform/file.h"
 #include "platform/file_exception.h"
+#include "platform/path.h"
 
 namespace {
 
@@ -147,8 +147,47 @@ void CFile::Abort() {
     m_strFilePath.clear();
 }
 
-void CFile::Rename(const std::string& oldName, const std::string& newName) {
-    if (!MoveFileA(oldName.c_str(), newName.c_str())) {
+namespace {
+
+// "IMG.JPG" to "IMG.jpg": the same name to a system that ignores case.
+bool DiffersOnlyInCase(const std::string& oldName, const std::string& newName) {
+    return oldName != newName && lstrcmpiA(oldName.c_str(), newName.c_str()) == 0;
+}
+
+// The name the folder lists for the entry at p, as it is spelled there.
+bool IsListedAs(const std::string& p) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(p.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return false;
+    FindClose(find);
+    const size_t sep = p.find_last_of('\\');
+    return p.compare(sep == std::string::npos ? 0 : sep + 1, std::string::npos, data.cFileName) ==
+           0;
+}
+
+void Move(const std::string& from, const std::string& to) {
+    if (!MoveFileA(from.c_str(), to.c_str())) {
         CFileException::ThrowOsError(LastError(kGenericFailure));
     }
+}
+
+}  // namespace
+
+bool CFile::Rename(const std::string& oldName, const std::string& newName) {
+    // The system would "move" it onto itself; nothing would change.
+    if (oldName == newName) return false;
+    Move(oldName, newName);
+    // Windows changes the case itself; a layer that takes the new spelling for the old
+    // entry reports success and keeps the old one, so the entry goes through a
+    // temporary name beside it.
+    if (DiffersOnlyInCase(oldName, newName) && !IsListedAs(newName)) {
+        const std::string temporary = newName + ".quillet-case";
+        Move(oldName, temporary);
+        if (!MoveFileA(temporary.c_str(), newName.c_str())) {
+            const long code = LastError(kGenericFailure);
+            MoveFileA(temporary.c_str(), oldName.c_str());
+            CFileException::ThrowOsError(code);
+        }
+    }
+    return true;
 }
