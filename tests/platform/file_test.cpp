@@ -10,6 +10,7 @@
 #endif
 
 #include "common/fault_setup.h"
+#include "common/folder_names.h"
 #include "common/temp_dir.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
@@ -240,7 +241,7 @@ TEST(FileCopy, DevicesAreCopiedThroughABuffer) {
 TEST(Rename, MovesAnEntryWithinItsFolder) {
     TempDir dir;
     dir.WriteFile("a.txt", "A");
-    CFile::Rename(dir.Join("a.txt"), dir.Join("name001.txt"));
+    EXPECT_TRUE(CFile::Rename(dir.Join("a.txt"), dir.Join("name001.txt")));
     EXPECT_EQ(dir.ReadFile("name001.txt"), "A");
     EXPECT_THROW(dir.ReadFile("a.txt"), std::runtime_error);
 
@@ -270,9 +271,12 @@ TEST(Rename, OntoItsOwnNameChangesNothing) {
     TempDir dir;
     dir.WriteFile("a.txt", "A");
     ASSERT_TRUE(folder::Create(dir.Join("d")));
-    EXPECT_NO_THROW(CFile::Rename(dir.Join("a.txt"), dir.Join("a.txt")));
-    EXPECT_NO_THROW(CFile::Rename(dir.Join("d"), dir.Join("d")));
+    EXPECT_FALSE(CFile::Rename(dir.Join("a.txt"), dir.Join("a.txt")));
+    EXPECT_FALSE(CFile::Rename(dir.Join("d"), dir.Join("d")));
     EXPECT_EQ(dir.ReadFile("a.txt"), "A");
+    // Another case is another name, whatever the file system makes of it.
+    EXPECT_TRUE(CFile::Rename(dir.Join("a.txt"), dir.Join("A.txt")));
+    EXPECT_EQ(NamesIn(dir.path()), (std::vector<std::string>{"A.txt", "d"}));
 }
 
 #ifndef _WIN32
