@@ -1,7 +1,10 @@
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/file.h"
 #include "platform/file_exception.h"
+#include "platform/folder.h"
 #include "platform/path.h"
 
 namespace {
@@ -154,15 +157,16 @@ bool DiffersOnlyInCase(const std::string& oldName, const std::string& newName) {
     return oldName != newName && lstrcmpiA(oldName.c_str(), newName.c_str()) == 0;
 }
 
-// The name the folder lists for the entry at p, as it is spelled there.
+// Whether the folder lists an entry spelled exactly so. A look-up of the one name
+// would answer in the spelling asked for, wherever the file system ignores case.
 bool IsListedAs(const std::string& p) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(p.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return false;
-    FindClose(find);
-    const size_t sep = p.find_last_of('\\');
-    return p.compare(sep == std::string::npos ? 0 : sep + 1, std::string::npos, data.cFileName) ==
-           0;
+    std::vector<folder::Entry> entries;
+    if (!folder::List(path::FolderOf(p), entries)) return true;  // cannot tell: taken
+    const std::string name = path::NameOf(p);
+    for (const folder::Entry& e : entries) {
+        if (e.name == name) return true;
+    }
+    return false;
 }
 
 void Move(const std::string& from, const std::string& to) {
@@ -171,23 +175,32 @@ void Move(const std::string& from, const std::string& to) {
     }
 }
 
+void MoveThroughTemporary(const std::string& oldName, const std::string& newName) {
+    const std::string temporary = newName + ".quillet-case";
+    Move(oldName, temporary);
+    if (!MoveFileA(temporary.c_str(), newName.c_str())) {
+        const long code = LastError(kGenericFailure);
+        MoveFileA(temporary.c_str(), oldName.c_str());
+        CFileException::ThrowOsError(code);
+    }
+}
+
 }  // namespace
 
 bool CFile::Rename(const std::string& oldName, const std::string& newName) {
     // The system would "move" it onto itself; nothing would change.
     if (oldName == newName) return false;
-    Move(oldName, newName);
-    // Windows changes the case itself; a layer that takes the new spelling for the old
-    // entry reports success and keeps the old one, so the entry goes through a
-    // temporary name beside it.
-    if (DiffersOnlyInCase(oldName, newName) && !IsListedAs(newName)) {
-        const std::string temporary = newName + ".quillet-case";
-        Move(oldName, temporary);
-        if (!MoveFileA(temporary.c_str(), newName.c_str())) {
-            const long code = LastError(kGenericFailure);
-            MoveFileA(temporary.c_str(), oldName.c_str());
-            CFileException::ThrowOsError(code);
-        }
+    // Windows changes the case itself. A layer over a file system that ignores case may
+    // take the new spelling for the old entry: it refuses the name as taken, or reports
+    // success and keeps the old spelling. The entry then goes through a temporary name.
+    const bool caseOnly = DiffersOnlyInCase(oldName, newName);
+    if (!MoveFileA(oldName.c_str(), newName.c_str())) {
+        const long code = LastError(kGenericFailure);
+        const bool taken = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
+        if (!caseOnly || !taken || IsListedAs(newName)) CFileException::ThrowOsError(code);
+        MoveThroughTemporary(oldName, newName);
+        return true;
     }
+    if (caseOnly && !IsListedAs(newName)) MoveThroughTemporary(oldName, newName);
     return true;
 }

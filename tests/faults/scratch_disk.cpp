@@ -116,7 +116,10 @@ void ScratchDisk::MountFat() {
         mountCommand = "mount -o loop '" + image + "' '" + m_path + "'";
         m_unmount = "umount -l '" + m_path + "'";
     } else {
-        mountCommand = "fusefat -o rw+ '" + image + "' '" + m_path + "'";
+        // No kernel caching of names: a name looked up in another case would outlive
+        // the entry it found there.
+        mountCommand = "fusefat -o rw+,entry_timeout=0,attr_timeout=0,negative_timeout=0 '" +
+                       image + "' '" + m_path + "'";
         m_unmount = "fusermount -u '" + m_path + "'";
     }
     if (std::system((mountCommand + " >/dev/null 2>&1").c_str()) != 0) {
