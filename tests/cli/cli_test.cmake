@@ -167,7 +167,7 @@ elseif(CASE STREQUAL "install")
     run(--version)
     expect("--version of the installed program" "${out}" "${VERSION}\n")
 elseif(CASE STREQUAL "code_page_1252")
-    # A Western system: Wine takes code page 1252 from this locale. There "Café\\x" ends in
+    # A Western system: Wine takes code page 1252 from this locale. There "Café\x" ends in
     # a backslash that the forbidden-character check must see; read by the rules of 936
     # it would hide in a double-byte character and move a.txt into the folder "Café".
     set(ENV{LC_ALL} C.UTF-8)
