@@ -100,7 +100,8 @@ int Finish(const Outcome& outcome, Terminal& terminal) {
 std::string CommandLinePath(const std::string& argument) {
     std::string p = argument;
 #ifdef _WIN32
-    // No trail byte of code page 936 is a '/', so every one of them is a separator.
+    // No trail byte of a Windows double-byte code page is a '/' (they start at 0x40), so
+    // every one of them is a separator.
     for (char& c : p) {
         if (c == '/') c = path::kSeparator;
     }

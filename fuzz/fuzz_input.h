@@ -6,7 +6,7 @@
 #include <string>
 
 class FuzzInput {
-public:
+  public:
     FuzzInput(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
 
     uint8_t TakeByte() {
@@ -20,7 +20,7 @@ public:
     }
     std::string TakeRest() { return TakeBytes(m_size - m_pos); }
 
-private:
+  private:
     std::string TakeBytes(size_t length) {
         if (length > m_size - m_pos) length = m_size - m_pos;
         std::string s(reinterpret_cast<const char*>(m_data + m_pos), length);
@@ -33,11 +33,10 @@ private:
     size_t m_pos = 0;
 };
 
-#define FUZZ_CHECK(condition)                                                 \
-    do {                                                                      \
-        if (!(condition)) {                                                   \
-            __builtin_printf("property failed: %s (%s:%d)\n", #condition, __FILE__, \
-                             __LINE__);                                       \
-            __builtin_trap();                                                 \
-        }                                                                     \
+#define FUZZ_CHECK(condition)                                                                  \
+    do {                                                                                       \
+        if (!(condition)) {                                                                    \
+            __builtin_printf("property failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
+            __builtin_trap();                                                                  \
+        }                                                                                      \
     } while (0)

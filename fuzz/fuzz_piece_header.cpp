@@ -15,7 +15,8 @@ struct Header {
 bool Read(const std::string& bytes, Header& h, std::string* data) {
     MemoryByteSource source(bytes.data(), bytes.size());
     PieceReader reader(source);
-    bool extracted = ExtractPieceHeader(reader, {h.index, h.count, h.chunkSize, h.dataSize, h.magic});
+    bool extracted =
+        ExtractPieceHeader(reader, {h.index, h.count, h.chunkSize, h.dataSize, h.magic});
     FUZZ_CHECK(std::memchr(h.magic, '\0', sizeof h.magic) != nullptr);
     if (data && extracted && reader.SkipByte()) {
         char buffer[64];
@@ -45,8 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     written.chunkSize = TakeNumber(input);
     written.dataSize = TakeNumber(input);
     std::string payload = input.TakeRest();
-    std::string file = WritePieceHeader(written.index, written.count, written.chunkSize,
-                                        written.dataSize) + payload;
+    std::string file =
+        WritePieceHeader(written.index, written.count, written.chunkSize, written.dataSize) +
+        payload;
     Header back;
     std::string data;
     FUZZ_CHECK(Read(file, back, &data));

@@ -4,14 +4,14 @@
 
 namespace {
 
-bool IsBoundary(const std::string& s, size_t pos, text::CodePage cp) {
+bool IsBoundary(const std::string& s, size_t pos, const text::CodePage& cp) {
     size_t at = 0;
     while (at < pos) at += text::CharLength(s, at, cp);
     return at == pos;
 }
 
 void Check(const std::string& s, char ch, const std::string& what, const std::string& to,
-           text::CodePage cp) {
+           const text::CodePage& cp) {
     for (size_t at = 0; at < s.size();) {
         size_t n = text::CharLength(s, at, cp);
         FUZZ_CHECK(n >= 1 && at + n <= s.size());

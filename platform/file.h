@@ -53,8 +53,10 @@ public:
     // Closes without raising.
     void Abort();
 
-    // Renames an entry; never replaces an existing one. Failures are raised unnamed.
-    static void Rename(const std::string& oldName, const std::string& newName);
+    // Renames an entry; never replaces an existing one. False when newName is the
+    // entry's own name already, so that nothing changed. A change of case alone takes
+    // place on file systems that ignore case too. Failures are raised unnamed.
+    static bool Rename(const std::string& oldName, const std::string& newName);
 
 private:
     // The plain copy, for systems or files that cannot copy inside the kernel.

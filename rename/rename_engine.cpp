@@ -70,8 +70,8 @@ class BatchRename {
     }
 
     void Move(const std::string& oldName, const std::string& newName) {
-        m_sink.Rename(m_prefix, oldName, newName);
-        ++m_renamed;
+        // A name that is the entry's own already changes nothing and is not counted.
+        if (m_sink.Rename(m_prefix, oldName, newName)) ++m_renamed;
     }
 
     const RenameSettings& m_s;
@@ -97,9 +97,9 @@ RenameOutcome Refuse(const char* text, EngineNotifications& notify) {
 
 class FolderRenames : public RenameSink {
   public:
-    void Rename(const std::string& folderPrefix, const std::string& oldName,
+    bool Rename(const std::string& folderPrefix, const std::string& oldName,
                 const std::string& newName) override {
-        CFile::Rename(folderPrefix + oldName, folderPrefix + newName);
+        return CFile::Rename(folderPrefix + oldName, folderPrefix + newName);
     }
 };
 
@@ -113,6 +113,8 @@ RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial
         return Refuse(rename_text::kNoFolder, notify);
     }
     if (forbidden_chars::InNewNames(settings)) return Refuse(rename_text::kForbiddenChars, notify);
+    if (forbidden_chars::CutsACharacter(settings))
+        return Refuse(rename_text::kCutCharacter, notify);
 
     // The whole listing comes first, so no entry is met again under its new name.
     std::vector<folder::Entry> entries;

@@ -22,8 +22,9 @@ class RenameSink {
     // The whole listing, before the first rename.
     virtual void Listed(const std::vector<folder::Entry>&) {}
     // Names are the entries' own; folderPrefix ends with the separator. Raises
-    // CFileException where the rename fails, as CFile::Rename does.
-    virtual void Rename(const std::string& folderPrefix, const std::string& oldName,
+    // CFileException where the rename fails, and returns false where newName is the
+    // entry's name already, as CFile::Rename does.
+    virtual bool Rename(const std::string& folderPrefix, const std::string& oldName,
                         const std::string& newName) = 0;
 };
 

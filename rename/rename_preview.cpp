@@ -37,7 +37,7 @@ class PreviewRenames : public RenameSink {
         }
     }
 
-    void Rename(const std::string&, const std::string& oldName,
+    bool Rename(const std::string&, const std::string& oldName,
                 const std::string& newName) override {
         const std::string oldKey = NameKey(oldName);
         const std::string newKey = NameKey(newName);
@@ -48,6 +48,7 @@ class PreviewRenames : public RenameSink {
         m_present.erase(oldKey);
         m_present.insert(newKey);
         m_onRename(oldName, newName);
+        return newName != oldName;
     }
 
   private:

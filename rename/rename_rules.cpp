@@ -15,7 +15,7 @@ std::string NumberText(int32_t value) {
 }
 
 std::string SequenceName(const std::string& oldName, bool isFolder, const std::string& baseName,
-                         int32_t number, bool numberFirst, text::CodePage cp) {
+                         int32_t number, bool numberFirst, const text::CodePage& cp) {
     const std::string numberText = NumberText(number);
     std::string newName = numberFirst ? numberText + baseName : baseName + numberText;
     if (isFolder) return newName;
@@ -25,7 +25,7 @@ std::string SequenceName(const std::string& oldName, bool isFolder, const std::s
 }
 
 bool ExtensionName(const std::string& oldName, const std::string& newExt, std::string& newName,
-                   text::CodePage cp) {
+                   const text::CodePage& cp) {
     const size_t dot = text::ReverseFind(oldName, '.', cp);
     if (dot != std::string::npos) {
         newName = oldName.substr(0, dot + 1) + newExt;
@@ -37,7 +37,7 @@ bool ExtensionName(const std::string& oldName, const std::string& newExt, std::s
 }
 
 bool ReplacedName(const std::string& oldName, const std::string& find,
-                  const std::string& replacement, std::string& newName, text::CodePage cp) {
+                  const std::string& replacement, std::string& newName, const text::CodePage& cp) {
     std::string candidate = oldName;
     if (text::Replace(candidate, find, replacement, cp) < 1) return false;
     newName = std::move(candidate);

@@ -19,17 +19,17 @@ std::string NumberText(int32_t value);
 // a file by its tail from the last "." on. Folders and names without a dot get no tail.
 std::string SequenceName(const std::string& oldName, bool isFolder, const std::string& baseName,
                          int32_t number, bool numberFirst,
-                         text::CodePage cp = text::SystemCodePage());
+                         const text::CodePage& cp = text::SystemCodePage());
 
 // Extension rule: everything up to and including the last "." followed by newExt.
 // A name without a dot gets "." and newExt; with an empty newExt it keeps its name,
 // and the result is false.
 bool ExtensionName(const std::string& oldName, const std::string& newExt, std::string& newName,
-                   text::CodePage cp = text::SystemCodePage());
+                   const text::CodePage& cp = text::SystemCodePage());
 
 // Replacement rule over the whole name; false when find does not occur (or is empty).
 bool ReplacedName(const std::string& oldName, const std::string& find,
                   const std::string& replacement, std::string& newName,
-                  text::CodePage cp = text::SystemCodePage());
+                  const text::CodePage& cp = text::SystemCodePage());
 
 }  // namespace rename_rules

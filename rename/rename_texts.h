@@ -6,6 +6,7 @@ namespace rename_text {
 extern const char* const kNoFolder;        // folder text too short to be a folder
 extern const char* const kSuccess;         // at least one sequence or extension rename
 extern const char* const kForbiddenChars;  // a new name would hold a forbidden character
+extern const char* const kCutCharacter;    // a text for new names ends inside a character
 extern const char* const kCannotList;      // the window stays silent; the terminal says this
 
 }  // namespace rename_text

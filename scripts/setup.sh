@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-dev googletest
           mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb fonts-wqy-microhei fonts-wine
-          locales imagemagick util-linux coreutils time)
+          locales imagemagick util-linux coreutils time dosfstools fusefat)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -21,6 +21,10 @@ void RestoreWaitCursor() {
     if (::GetCursor() != wait) ::SetCursor(wait);
 }
 
+DWORD SystemTicks() {
+    return ::GetTickCount();
+}
+
 }  // namespace
 
 bool PassesWhileBusy(const MSG& msg, HWND sheet) {
@@ -40,11 +44,14 @@ bool PassesWhileBusy(const MSG& msg, HWND sheet) {
     }
 }
 
-BusyPagePump::BusyPagePump(HWND page)
-    : m_sheet(page ? ::GetAncestor(page, GA_ROOT) : nullptr), m_lastRound(::GetTickCount()) {}
+BusyPagePump::BusyPagePump(HWND page, Clock clock)
+    : m_sheet(page ? ::GetAncestor(page, GA_ROOT) : nullptr),
+      m_clock(clock ? clock : SystemTicks),
+      m_lastRound(m_clock()) {}
 
+// Unsigned, so the tick count's wrap after 49.7 days changes nothing.
 bool BusyPagePump::IsDue() const {
-    return ::GetTickCount() - m_lastRound >= kIntervalMs;
+    return m_clock() - m_lastRound >= kIntervalMs;
 }
 
 void BusyPagePump::KeepAlive() {
@@ -65,5 +72,5 @@ void BusyPagePump::Pump() {
         ::DispatchMessageA(&msg);
     }
     RestoreWaitCursor();
-    m_lastRound = ::GetTickCount();
+    m_lastRound = m_clock();
 }

@@ -11,8 +11,12 @@ bool PassesWhileBusy(const MSG& msg, HWND sheet);
 
 class BusyPagePump {
   public:
-    // page: any window inside the sheet that runs the work.
-    explicit BusyPagePump(HWND page);
+    // Milliseconds that wrap around like GetTickCount.
+    using Clock = DWORD (*)();
+
+    // page: any window inside the sheet that runs the work. clock: the system's tick
+    // count unless a test brings its own.
+    explicit BusyPagePump(HWND page, Clock clock = nullptr);
 
     // True when the last round is at least kIntervalMs ago.
     bool IsDue() const;
@@ -25,5 +29,6 @@ class BusyPagePump {
 
   private:
     HWND m_sheet;
+    Clock m_clock;
     DWORD m_lastRound;
 };

@@ -1,6 +1,7 @@
 // Files over 2 GiB on 32-bit systems too.
 #define _FILE_OFFSET_BITS 64
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/file.h>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 
 #include "platform/file.h"
@@ -245,39 +247,84 @@ bool IsSameEntry(const std::string& oldName, const std::string& newName) {
     throw CFileException(CFileException::OsErrorToException(code), code);
 }
 
-// For file systems without renameat2: a hard link cannot replace anything, so it
-// makes a file's move atomic; folders (and systems without links) check first.
-void RenameWithoutReplace(const std::string& oldName, const std::string& newName) {
-    if (!IsFolder(oldName)) {
-        if (link(oldName.c_str(), newName.c_str()) == 0) {
-            if (unlink(oldName.c_str()) != 0) ThrowRenameError(errno, oldName, newName);
-            return;
-        }
-        if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP) {
-            ThrowRenameError(errno, oldName, newName);
+// Moves without ever replacing an entry; 0, or the error that stopped it (EEXIST when
+// the new name is taken). Where the kernel cannot refuse to replace, a hard link, which
+// cannot replace anything either, makes a file's move atomic; folders (and systems
+// without links) check first.
+int MoveWithoutReplace(const std::string& from, const std::string& to) {
+#ifdef RENAME_NOREPLACE
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+#endif
+    if (!IsFolder(from)) {
+        if (link(from.c_str(), to.c_str()) == 0) return unlink(from.c_str()) == 0 ? 0 : errno;
+        if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP) return errno;
+    }
+    if (Exists(to)) return EEXIST;
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+std::string FolderPart(const std::string& p) {
+    const size_t slash = p.find_last_of('/');
+    return slash == std::string::npos ? std::string() : p.substr(0, slash + 1);
+}
+
+// "IMG.JPG" to "IMG.jpg" in the same folder.
+bool DiffersOnlyInCase(const std::string& oldName, const std::string& newName) {
+    if (oldName == newName || oldName.size() != newName.size()) return false;
+    if (FolderPart(oldName) != FolderPart(newName)) return false;
+    for (size_t i = 0; i < oldName.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(oldName[i])) !=
+            std::tolower(static_cast<unsigned char>(newName[i]))) {
+            return false;
         }
     }
-    if (Exists(newName)) CFileException::ThrowOsError(kNameExists);
-    if (::rename(oldName.c_str(), newName.c_str()) != 0) {
-        ThrowRenameError(errno, oldName, newName);
+    return true;
+}
+
+// Whether the folder holds an entry spelled exactly so; a look-up would also find an
+// entry whose name differs in case where the file system ignores case.
+bool IsListedExactly(const std::string& p) {
+    const std::string folder = FolderPart(p);
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return true;  // cannot tell: taken, to be safe
+    const std::string name = p.substr(folder.size());
+    bool listed = false;
+    while (const dirent* d = readdir(dir)) {
+        if (name == d->d_name) listed = true;
     }
+    closedir(dir);
+    return listed;
+}
+
+// A file system that ignores case finds the new spelling as the old entry and will not
+// move onto it, so the entry goes through a temporary name beside it; if the second
+// step fails it comes back under its old name.
+void RenameThroughTemporary(const std::string& oldName, const std::string& newName) {
+    std::string temporary = newName + ".quillet-case";
+    for (int n = 1; Exists(temporary); ++n)
+        temporary = newName + ".quillet-case" + std::to_string(n);
+    int err = MoveWithoutReplace(oldName, temporary);
+    if (err != 0) ThrowRenameError(err, oldName, temporary);
+    err = MoveWithoutReplace(temporary, newName);
+    if (err == 0) return;
+    MoveWithoutReplace(temporary, oldName);
+    ThrowRenameError(err, oldName, newName);
 }
 
 }  // namespace
 
-void CFile::Rename(const std::string& oldName, const std::string& newName) {
-#ifdef RENAME_NOREPLACE
+bool CFile::Rename(const std::string& oldName, const std::string& newName) {
     // One call where the kernel can refuse to replace; the look-ups only after a refusal.
-    if (renameat2(AT_FDCWD, oldName.c_str(), AT_FDCWD, newName.c_str(), RENAME_NOREPLACE) == 0) {
-        return;
+    const int err = MoveWithoutReplace(oldName, newName);
+    if (err == 0) return true;
+    if (err != EEXIST) ThrowRenameError(err, oldName, newName);
+    if (DiffersOnlyInCase(oldName, newName) && !IsListedExactly(newName)) {
+        RenameThroughTemporary(oldName, newName);
+        return true;
     }
-    const int err = errno;
-    if (err != EINVAL && err != ENOSYS && err != ENOTSUP) {
-        // Its own name exists too, and that rename changes nothing.
-        if (err == EEXIST && IsSameEntry(oldName, newName)) return;
-        ThrowRenameError(err, oldName, newName);
-    }
-#endif
-    if (IsSameEntry(oldName, newName)) return;
-    RenameWithoutReplace(oldName, newName);
+    // Its own name exists too, and that rename changes nothing.
+    if (IsSameEntry(oldName, newName)) return false;
+    CFileException::ThrowOsError(kNameExists);
+    return false;
 }

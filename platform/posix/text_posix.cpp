@@ -3,7 +3,7 @@
 namespace text {
 
 // File names on POSIX systems are UTF-8 byte strings.
-CodePage SystemCodePage() {
+const CodePage& SystemCodePage() {
     return CodePage::kUtf8;
 }
 

@@ -1,8 +1,11 @@
 #include <windows.h>
 
+#include <vector>
 
 #include "platform/file.h"
 #include "platform/file_exception.h"
+#include "platform/folder.h"
+#include "platform/path.h"
 
 namespace {
 
@@ -147,8 +150,57 @@ void CFile::Abort() {
     m_strFilePath.clear();
 }
 
-void CFile::Rename(const std::string& oldName, const std::string& newName) {
-    if (!MoveFileA(oldName.c_str(), newName.c_str())) {
+namespace {
+
+// "IMG.JPG" to "IMG.jpg": the same name to a system that ignores case.
+bool DiffersOnlyInCase(const std::string& oldName, const std::string& newName) {
+    return oldName != newName && lstrcmpiA(oldName.c_str(), newName.c_str()) == 0;
+}
+
+// Whether the folder lists an entry spelled exactly so. A look-up of the one name
+// would answer in the spelling asked for, wherever the file system ignores case.
+bool IsListedAs(const std::string& p) {
+    std::vector<folder::Entry> entries;
+    if (!folder::List(path::FolderOf(p), entries)) return true;  // cannot tell: taken
+    const std::string name = path::NameOf(p);
+    for (const folder::Entry& e : entries) {
+        if (e.name == name) return true;
+    }
+    return false;
+}
+
+void Move(const std::string& from, const std::string& to) {
+    if (!MoveFileA(from.c_str(), to.c_str())) {
         CFileException::ThrowOsError(LastError(kGenericFailure));
     }
+}
+
+void MoveThroughTemporary(const std::string& oldName, const std::string& newName) {
+    const std::string temporary = newName + ".quillet-case";
+    Move(oldName, temporary);
+    if (!MoveFileA(temporary.c_str(), newName.c_str())) {
+        const long code = LastError(kGenericFailure);
+        MoveFileA(temporary.c_str(), oldName.c_str());
+        CFileException::ThrowOsError(code);
+    }
+}
+
+}  // namespace
+
+bool CFile::Rename(const std::string& oldName, const std::string& newName) {
+    // The system would "move" it onto itself; nothing would change.
+    if (oldName == newName) return false;
+    // Windows changes the case itself. A layer over a file system that ignores case may
+    // take the new spelling for the old entry: it refuses the name as taken, or reports
+    // success and keeps the old spelling. The entry then goes through a temporary name.
+    const bool caseOnly = DiffersOnlyInCase(oldName, newName);
+    if (!MoveFileA(oldName.c_str(), newName.c_str())) {
+        const long code = LastError(kGenericFailure);
+        const bool taken = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
+        if (!caseOnly || !taken || IsListedAs(newName)) CFileException::ThrowOsError(code);
+        MoveThroughTemporary(oldName, newName);
+        return true;
+    }
+    if (caseOnly && !IsListedAs(newName)) MoveThroughTemporary(oldName, newName);
+    return true;
 }

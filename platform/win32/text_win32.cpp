@@ -1,12 +1,24 @@
+#include <windows.h>
+
 #include "platform/text.h"
 
 namespace text {
+namespace {
 
-// The program's own texts are compiled to code page 936 bytes, so every byte string
-// it handles is taken to follow that code page's lead-byte rule, whatever the system
-// reports.
-CodePage SystemCodePage() {
-    return CodePage::kGbk;
+CodePage AnsiCodePage() {
+    const UINT acp = GetACP();
+    CPINFO info;
+    if (acp == CP_UTF8 || !GetCPInfo(acp, &info)) return CodePage::Windows(acp);
+    return CodePage::FromLeadByteRanges(acp, info.LeadByte, sizeof info.LeadByte);
+}
+
+}  // namespace
+
+// Names come from the system in its ANSI code page, whatever that is; only the
+// program's own texts are code page 936 bytes.
+const CodePage& SystemCodePage() {
+    static const CodePage system = AnsiCodePage();
+    return system;
 }
 
 }  // namespace text

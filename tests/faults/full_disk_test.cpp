@@ -2,6 +2,7 @@
 // another file. Whatever was finished stays; nothing is reported as done.
 #include <gtest/gtest.h>
 
+#include "common/fault_setup.h"
 #include "faults/fault_checks.h"
 #include "faults/scratch_disk.h"
 #include "split/piece_format.h"
@@ -30,7 +31,7 @@ TEST_F(FaultFullDisk, SplitKeepsThePiecesBeforeTheOneThatDoesNotFit) {
     for (const Case& c : {Case{DiskKind::kSmall, true}, Case{DiskKind::kFewFiles, false}}) {
         SCOPED_TRACE(c.lastPieceBegun ? "out of bytes" : "out of room for files");
         ScratchDisk disk(c.disk);
-        if (!disk.why().empty()) GTEST_SKIP() << disk.why();
+        REQUIRE_FAULT_SETUP(disk.why());
         source.Close();
         const std::string bytes = Pattern(kSourceBytes);
         dir.WriteFile("full.bin", bytes);
@@ -63,7 +64,7 @@ TEST_F(FaultFullDisk, SplitKeepsThePiecesBeforeTheOneThatDoesNotFit) {
 
 TEST_F(FaultFullDisk, MergeKeepsWhatFitAndNamesTheOutput) {
     ScratchDisk disk(DiskKind::kSmall);
-    if (!disk.why().empty()) GTEST_SKIP() << disk.why();
+    REQUIRE_FAULT_SETUP(disk.why());
     const std::string bytes = Pattern(kSourceBytes);
     SplitFields f = SplitNew("whole.bin", bytes, 3);
     const std::string out = disk.Join("joined.bin");
@@ -82,7 +83,7 @@ TEST_F(FaultFullDisk, MergeKeepsWhatFitAndNamesTheOutput) {
 // An output that cannot be created ends the merge without a word.
 TEST_F(FaultFullDisk, MergeWithNoRoomForTheOutputCreatesNothing) {
     ScratchDisk disk(DiskKind::kFewFiles);
-    if (!disk.why().empty()) GTEST_SKIP() << disk.why();
+    REQUIRE_FAULT_SETUP(disk.why());
     for (const char* name : {"a", "b", "c"}) WriteBytes(disk.Join(name), name);
     SplitFields f = SplitNew("whole.bin", Pattern(kSourceBytes), 3);
     Recorder notify;

@@ -2,6 +2,7 @@
 // and the disk must come out of each run exactly as it went in.
 #include <gtest/gtest.h>
 
+#include "common/fault_setup.h"
 #include "faults/fault_checks.h"
 #include "faults/scratch_disk.h"
 #include "rename/rename_engine.h"
@@ -24,7 +25,7 @@ class FaultReadOnly : public SplitMergeTest {
 // is bad; in one that is, access to it is denied.
 TEST_F(FaultReadOnly, SplitAsksAndThenStopsAtTheFirstPiece) {
     ScratchDisk disk(DiskKind::kReadOnly);
-    if (!disk.why().empty()) GTEST_SKIP() << disk.why();
+    REQUIRE_FAULT_SETUP(disk.why());
     dir.WriteFile("r.bin", Pattern(30000));
     for (const char* target : {"new", "kept"}) {
         for (bool yes : {false, true}) {
@@ -57,7 +58,7 @@ TEST_F(FaultReadOnly, SplitAsksAndThenStopsAtTheFirstPiece) {
 // An output that cannot be created ends the merge without a word.
 TEST_F(FaultReadOnly, MergeCreatesNoOutputAndKeepsAnOldOne) {
     ScratchDisk disk(DiskKind::kReadOnly);
-    if (!disk.why().empty()) GTEST_SKIP() << disk.why();
+    REQUIRE_FAULT_SETUP(disk.why());
     SplitFields f = SplitNew("m.bin", Pattern(30000), 3);
     const std::string piece0 = ReadBytes(PieceName(f, 0));
     for (const std::string& out :
@@ -73,7 +74,7 @@ TEST_F(FaultReadOnly, MergeCreatesNoOutputAndKeepsAnOldOne) {
 
 TEST_F(FaultReadOnly, RenameStopsAtTheFirstEntryUnnamed) {
     ScratchDisk disk(DiskKind::kReadOnly);
-    if (!disk.why().empty()) GTEST_SKIP() << disk.why();
+    REQUIRE_FAULT_SETUP(disk.why());
     RenameSettings s;
     s.m_strFolder = disk.Join("kept");
     int32_t serial = 0;

@@ -27,6 +27,8 @@ const char* FolderName(DiskKind kind) {
             return "small";
         case DiskKind::kFewFiles:
             return "few-files";
+        case DiskKind::kFat:
+            return "fat";
         default:
             return "read-only";
     }
@@ -45,11 +47,13 @@ ScratchDisk::ScratchDisk(DiskKind kind) : m_kind(kind) {
 }
 
 ScratchDisk::~ScratchDisk() {
+    std::error_code ignored;
 #ifdef _WIN32
     if (m_why.empty() && m_kind != DiskKind::kReadOnly) Empty();
 #else
-    if (m_mounted) umount2(m_path.c_str(), MNT_DETACH);
-    std::error_code ignored;
+    if (m_mounted && !m_unmount.empty()) std::system(m_unmount.c_str());
+    if (m_mounted && m_unmount.empty()) umount2(m_path.c_str(), MNT_DETACH);
+    if (m_kind == DiskKind::kFat) fs::remove(m_path + ".img", ignored);
     if (!m_path.empty()) fs::remove(m_path, ignored);
 #endif
 }
@@ -71,6 +75,7 @@ void ScratchDisk::Mount() {
     static unsigned serial = 0;
     m_path = base.Join(std::string(FolderName(m_kind)) + std::to_string(serial++));
     fs::create_directory(m_path);
+    if (m_kind == DiskKind::kFat) return MountFat();
     if (geteuid() != 0) {
         m_why = "mounting a tmpfs needs root; run the tests as root to make this fault";
         return;
@@ -87,6 +92,42 @@ void ScratchDisk::Mount() {
     if (mount(nullptr, m_path.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
         m_why = std::string("cannot make the tmpfs read-only: ") + std::strerror(errno);
     }
+}
+
+bool KernelHasVfat() {
+    std::ifstream known("/proc/filesystems");
+    std::string line;
+    while (std::getline(known, line)) {
+        if (line.size() >= 4 && line.compare(line.size() - 4, 4, "vfat") == 0) return true;
+    }
+    return false;
+}
+
+// The kernel's own vfat over a loop device where it has one, otherwise FUSE's fusefat
+// (scripts/setup.sh installs it and mkfs.vfat).
+void ScratchDisk::MountFat() {
+    const std::string image = m_path + ".img";
+    if (std::system(("mkfs.vfat -C '" + image + "' 2048 >/dev/null 2>&1").c_str()) != 0) {
+        m_why = "mkfs.vfat (dosfstools) cannot make a FAT image";
+        return;
+    }
+    std::string mountCommand;
+    if (KernelHasVfat() && geteuid() == 0) {
+        mountCommand = "mount -o loop '" + image + "' '" + m_path + "'";
+        m_unmount = "umount -l '" + m_path + "'";
+    } else {
+        // No kernel caching of names: a name looked up in another case would outlive
+        // the entry it found there.
+        mountCommand = "fusefat -o rw+,entry_timeout=0,attr_timeout=0,negative_timeout=0 '" +
+                       image + "' '" + m_path + "'";
+        m_unmount = "fusermount -u '" + m_path + "'";
+    }
+    if (std::system((mountCommand + " >/dev/null 2>&1").c_str()) != 0) {
+        m_why = "cannot mount a FAT image: " + mountCommand + " failed";
+        m_unmount.clear();
+        return;
+    }
+    m_mounted = true;
 }
 #else
 // Wine shows the host's root as drive Z:.

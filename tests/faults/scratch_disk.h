@@ -1,7 +1,7 @@
 // Small file systems that misbehave on purpose: one that fills up, one that runs out
-// of room for new entries, one that is read-only. A native test mounts its own tmpfs
-// (only root may); a Windows test under Wine finds them mounted by fault_disks.sh,
-// which ctest runs first, at the Unix folder named by QUILLET_FAULT_DISKS.
+// of room for new entries, one that is read-only, one that ignores case. A native test mounts its
+// own tmpfs (only root may); a Windows test under Wine finds them mounted by fault_disks.sh, which
+// ctest runs first, at the Unix folder named by QUILLET_FAULT_DISKS.
 #pragma once
 
 #include <string>
@@ -10,6 +10,7 @@ enum class DiskKind {
     kSmall,     // 256 KiB of data
     kFewFiles,  // room for the root folder and three more entries
     kReadOnly,  // holds kept/a.txt ("a") and nothing else
+    kFat,       // 2 MiB of FAT, a file system that ignores the case of names
 };
 
 class ScratchDisk {
@@ -29,6 +30,8 @@ class ScratchDisk {
     void Find();
 #else
     void Mount();
+    void MountFat();
+    std::string m_unmount;  // the command that unmounts a FAT image
 #endif
     void Empty();
 

@@ -9,6 +9,11 @@ namespace {
 
 int g_foreignMessages = 0;
 int g_sheetCommands = 0;
+DWORD g_now = 0;  // the pump's clock in these tests
+
+DWORD TestClock() {
+    return g_now;
+}
 
 LRESULT CALLBACK CountingProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_APP) ++g_foreignMessages;
@@ -105,14 +110,19 @@ TEST_F(BusyPagePumpTest, AQuitSeenDuringARunIsLeftForTheOuterLoop) {
     EXPECT_EQ(quit.wParam, 3u);
 }
 
-TEST_F(BusyPagePumpTest, KeepingAliveWaitsForTheIntervalBetweenRounds) {
-    BusyPagePump pump(m_page);
-    ::PostMessageA(m_foreign, WM_APP, 0, 0);
-    pump.KeepAlive();
-    EXPECT_EQ(g_foreignMessages, 0) << "a round came before the interval";
-    ::Sleep(BusyPagePump::kIntervalMs + 20);
-    pump.KeepAlive();
-    EXPECT_EQ(g_foreignMessages, 1);
+TEST_F(BusyPagePumpTest, KeepingAliveWaitsForTheIntervalBetweenRoundsAcrossTheClocksWrap) {
+    // Started just before the tick count wraps, so the first interval spans zero.
+    g_now = 0xFFFFFFF0u;
+    BusyPagePump pump(m_page, TestClock);
+    for (int round = 1; round <= 2; ++round) {
+        ::PostMessageA(m_foreign, WM_APP, 0, 0);
+        g_now += BusyPagePump::kIntervalMs - 1;
+        pump.KeepAlive();
+        EXPECT_EQ(g_foreignMessages, round - 1) << "round " << round << " came early";
+        g_now += 1;
+        pump.KeepAlive();
+        EXPECT_EQ(g_foreignMessages, round) << "round " << round << " did not come";
+    }
 }
 
 }  // namespace

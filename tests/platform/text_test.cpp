@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -53,6 +55,15 @@ TEST(GbkText, ReplaceCountsWholeCharacterMatches) {
     std::string path = "\xD5\x5C\x61\\a";  // the first "\\a" pair starts on a trail byte
     EXPECT_EQ(text::Replace(path, "\\a", "/", CodePage::kGbk), 1);
     EXPECT_EQ(path, "\xD5\x5C\x61/");
+
+    // A lead byte alone takes no part of its character: removing it would set free a
+    // trail byte that is a backslash.
+    std::string name =
+        "\x95\x5C"
+        "a.txt";
+    EXPECT_EQ(text::Find(name, "\x95", 0, CodePage::kGbk), npos);
+    EXPECT_EQ(text::Replace(name, "\x95", "", CodePage::kGbk), 0);
+    EXPECT_EQ(text::Replace(name, "a.\x95", "", CodePage::kGbk), 0);
 }
 
 TEST(Replace, ScansLeftToRightWithoutOverlapOrRescan) {
@@ -92,7 +103,45 @@ TEST(Utf8Text, SearchesStepOverWholeCharacters) {
     EXPECT_EQ(text::Find("\xE4\xB8\xAD\xE4\xB8\xAD", "\xAD\xE4", 0, CodePage::kUtf8), npos);
 }
 
+TEST(CodePages, EachDoubleByteCodePageHasItsOwnLeadBytes) {
+    struct Case {
+        unsigned id;
+        std::vector<int> lead, single;
+    };
+    const Case cases[] = {
+        {932, {0x81, 0x9F, 0xE0, 0xFC}, {0x5C, 0x80, 0xA0, 0xA1, 0xDF, 0xFD, 0xFF}},
+        {936, {0x81, 0xFE}, {0x7F, 0x80, 0xFF}},
+        {949, {0x81, 0xFE}, {0x7F, 0x80, 0xFF}},
+        {950, {0x81, 0xFE}, {0x7F, 0x80, 0xFF}},
+        {1252, {}, {0x5C, 0x80, 0x81, 0xE9, 0xFE}},
+    };
+    for (const Case& c : cases) {
+        const CodePage cp = CodePage::Windows(c.id);
+        for (int b : c.lead)
+            EXPECT_EQ(text::CharLength({char(b), 'A'}, 0, cp), 2u) << c.id << " " << b;
+        for (int b : c.single)
+            EXPECT_EQ(text::CharLength({char(b), 'A'}, 0, cp), 1u) << c.id << " " << b;
+    }
+    // The ranges as GetCPInfo reports them give the same table, up to the pair of zeros.
+    const unsigned char sjis[12] = {0x81, 0x9F, 0xE0, 0xFC, 0, 0, 0x20, 0x30};
+    const CodePage fromRanges = CodePage::FromLeadByteRanges(932, sjis, sizeof sjis);
+    for (int b = 0; b < 256; ++b) {
+        EXPECT_EQ(fromRanges.IsLeadByte(b), CodePage::Windows(932).IsLeadByte(b)) << b;
+    }
+}
+
 #ifdef _WIN32
+// Our tables of the double-byte code pages agree with the system's own.
+TEST(CodePages, AgreeWithTheSystemsLeadBytes) {
+    for (unsigned id : {932u, 936u, 949u, 950u, 1252u}) {
+        for (int b = 0; b < 256; ++b) {
+            EXPECT_EQ(CodePage::Windows(id).IsLeadByte(static_cast<unsigned char>(b)),
+                      IsDBCSLeadByteEx(id, static_cast<BYTE>(b)) != FALSE)
+                << "code page " << id << ", byte " << b;
+        }
+    }
+}
+
 // The tests run in a code page 936 environment; the system's own lead-byte table must
 // agree with ours, or the Windows build would split characters differently.
 TEST(SystemCodePage, AgreesWithTheSystemLeadBytes) {

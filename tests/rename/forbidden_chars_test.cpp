@@ -25,6 +25,33 @@ TEST(ForbiddenChars, TrailBytesOfDoubleByteCharactersDoNotCount) {
     EXPECT_TRUE(forbidden_chars::Contains("\x95\x5C\\", CodePage::kGbk));
 }
 
+TEST(ForbiddenChars, OtherCodePagesStepByTheirOwnLeadBytes) {
+    // "Caf\xE9\\x" is "Café\x" in code page 1252, where every byte is a character; read by
+    // the rules of 936 the backslash would hide in a double-byte character and the rename
+    // would move the file into a folder "Café".
+    const std::string cafe = "Caf\xE9\\x";
+    EXPECT_TRUE(forbidden_chars::Contains(cafe, CodePage::Windows(1252)));
+    EXPECT_FALSE(forbidden_chars::Contains(cafe, CodePage::kGbk));
+    // In 932 0xE9 does lead a character, but the half-width katakana 0xA1..0xDF do not.
+    EXPECT_FALSE(forbidden_chars::Contains(cafe, CodePage::Windows(932)));
+    EXPECT_TRUE(forbidden_chars::Contains("\xB1|", CodePage::Windows(932)));
+    EXPECT_TRUE(forbidden_chars::Contains("\xFD:", CodePage::Windows(932)));
+    EXPECT_FALSE(forbidden_chars::Contains("\x81\x5C", CodePage::Windows(932)));
+}
+
+TEST(ForbiddenChars, ATextEndingOnALeadByteWouldJoinTheNextCharacter) {
+    // "x\xFE" followed by a name's "\xD1/" reads as "x", "\xFE\xD1", "/": the slash
+    // that the name hid in a character comes free.
+    EXPECT_TRUE(forbidden_chars::EndsInsideACharacter("x\xFE", CodePage::kGbk));
+    EXPECT_FALSE(forbidden_chars::EndsInsideACharacter("x\xFE\xD1", CodePage::kGbk));
+    EXPECT_FALSE(forbidden_chars::EndsInsideACharacter("x\xFE", CodePage::Windows(1252)));
+    EXPECT_FALSE(forbidden_chars::EndsInsideACharacter("x\xE4", CodePage::kUtf8));
+    RenameSettings s;
+    s.m_strNewName = "name\x81";
+    EXPECT_TRUE(forbidden_chars::CutsACharacter(s, CodePage::kGbk));
+    EXPECT_FALSE(forbidden_chars::InNewNames(s, CodePage::kGbk));
+}
+
 class ForbiddenInNewNames : public testing::Test {
   protected:
     bool Check() { return forbidden_chars::InNewNames(s, CodePage::kUtf8); }

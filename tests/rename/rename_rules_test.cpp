@@ -43,4 +43,15 @@ TEST(Rules, MatchesStartOnlyOnCharacterBoundaries) {
     EXPECT_EQ(endsInA + "b.txt", out);
     ASSERT_TRUE(ReplacedName("a.a", "a", "aa", out));  // inserted text is not scanned again
     EXPECT_EQ("aa.aa", out);
+
+    // An accented letter of 1252 or a half-width katakana of 932 is one byte: the match
+    // right after it counts, where the rules of 936 would take it into the character.
+    const std::string accented = "Caf\xE9";
+    ASSERT_TRUE(ReplacedName(accented + "c.jpg", "c", "C", out, CodePage::Windows(1252)));
+    EXPECT_EQ(accented + "C.jpg", out);
+    EXPECT_FALSE(ReplacedName(accented + "c.jpg", "c.", "C.", out, CodePage::kGbk));
+    const std::string katakana = "\xB1", kanji = "\x81\x41";
+    ASSERT_TRUE(
+        ReplacedName(katakana + "A" + kanji + ".txt", "A", "b", out, CodePage::Windows(932)));
+    EXPECT_EQ(katakana + "b" + kanji + ".txt", out);
 }
