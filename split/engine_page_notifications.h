@@ -16,14 +16,15 @@ class EnginePageNotifications : public EngineNotifications {
     enum class MessageBoxKind { kPage, kApplication };
 
     EnginePageNotifications(CDialog& page, const CProgressCtrl& progress, MessageBoxKind kind);
-    // Shows the last position, also when a failure ends the run.
+    // Draws the bar at its last position, also when a failure ends the run.
     ~EnginePageNotifications() override;
 
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     void SetProgressRange(uint32_t min, uint32_t max) override;
-    // The bar takes the newest position once a pump round (BusyPagePump), when the window
-    // also paints and may be moved, and before anything else the run shows or ends.
+    // The bar takes every position at once but draws itself only once a pump round
+    // (BusyPagePump), when the window also paints and may be moved, and before anything
+    // else the run shows or ends.
     void SetProgressPos(uint64_t pos) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
@@ -32,12 +33,11 @@ class EnginePageNotifications : public EngineNotifications {
 
   private:
     int Show(const std::string& text, UINT buttons);
-    void ShowPendingPos();
+    void DrawBar();
 
     CDialog& m_page;
     const CProgressCtrl& m_progress;
     MessageBoxKind m_kind;
     BusyPagePump m_pump;
-    uint64_t m_nPendingPos = 0;
-    bool m_bPosPending = false;
+    bool m_bBarHeld = false;
 };

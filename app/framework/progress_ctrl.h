@@ -22,4 +22,12 @@ class CProgressCtrl : public CWnd {
         SendMessage(PBM_SETRANGE, 0, MAKELPARAM(lower, upper));
     }
     int SetPos(int pos) const { return static_cast<int>(SendMessage(PBM_SETPOS, pos)); }
+    // While held, the bar takes its positions without drawing them; the system treats a
+    // held bar as hidden. Letting go draws it at once.
+    void HoldDrawing() const { SendMessage(WM_SETREDRAW, FALSE); }
+    void DrawNow() const {
+        if (!m_hWnd) return;  // a null window would redraw the whole desktop
+        SendMessage(WM_SETREDRAW, TRUE);
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
 };

@@ -1,9 +1,22 @@
 // What reaches the sheet while a split or merge holds the window's thread: painting and a
-// drag of the title bar, nothing that could start other work or end the sheet.
+// drag of the title bar, nothing that could start other work or end the sheet; and what
+// the page's bar takes and shows meanwhile.
 #include "split/busy_page_pump.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include <numeric>
+#include <stdexcept>
+#include <vector>
+
+#include "framework/exchange_dialog.h"
+#include "framework/message_box_recorder.h"
+#include "split/engine_page_notifications.h"
 
 namespace {
 
@@ -123,6 +136,89 @@ TEST_F(BusyPagePumpTest, KeepingAliveWaitsForTheIntervalBetweenRoundsAcrossTheCl
         pump.KeepAlive();
         EXPECT_EQ(g_foreignMessages, round) << "round " << round << " did not come";
     }
+}
+
+// Every position the bar is sent, and the position it shows at each of its paints.
+struct BarRecord {
+    std::vector<int> sent;
+    std::vector<int> drawn;
+    WNDPROC original = nullptr;
+};
+BarRecord g_bar;
+
+LRESULT CALLBACK RecordingBarProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == PBM_SETPOS) g_bar.sent.push_back(static_cast<int>(wParam));
+    if (msg == WM_PAINT) {
+        g_bar.drawn.push_back(
+            static_cast<int>(::CallWindowProcA(g_bar.original, hWnd, PBM_GETPOS, 0, 0)));
+    }
+    return ::CallWindowProcA(g_bar.original, hWnd, msg, wParam, lParam);
+}
+
+class PageBarTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_PROGRESS_CLASS};
+        ::InitCommonControlsEx(&classes);
+        ASSERT_TRUE(m_page.Open());
+        ASSERT_TRUE(m_bar.Create(WS_CHILD | WS_VISIBLE, RECT{10, 150, 310, 170}, m_page.m_hWnd, 0));
+        g_bar = {};
+        g_bar.original = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+            m_bar.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingBarProc)));
+        // The first display's paints belong to no run.
+        ::RedrawWindow(m_page.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+        g_bar.drawn.clear();
+    }
+
+    static EnginePageNotifications::MessageBoxKind Kind() {
+        return EnginePageNotifications::MessageBoxKind::kPage;
+    }
+
+    ExchangeDialog m_page;
+    CProgressCtrl m_bar;
+};
+
+TEST_F(PageBarTest, TakesEveryPositionAsItComesButDrawsOnlyOnceARoundAndAtTheEnd) {
+    // A 5,000,000-byte split into 2 MB pieces: 489 positions over a range of 488. The
+    // first piece's close is slow, as when the disk stalls, so a round falls due there.
+    {
+        EnginePageNotifications notify(m_page, m_bar, Kind());
+        notify.SetProgressRange(1, 488);
+        for (uint64_t pos = 1; pos <= 489; ++pos) {
+            notify.SetProgressPos(pos);
+            if (pos == 205) ::Sleep(2 * BusyPagePump::kIntervalMs);
+        }
+        EXPECT_THAT(g_bar.drawn, ::testing::Contains(206)) << "no round drew the bar";
+    }
+    std::vector<int> every(489);
+    std::iota(every.begin(), every.end(), 1);
+    EXPECT_EQ(g_bar.sent, every);
+    // Only a stalled machine brings more rounds than the one after the slow block.
+    EXPECT_LT(g_bar.drawn.size(), 10u) << "the bar drew itself for positions between rounds";
+    ASSERT_FALSE(g_bar.drawn.empty());
+    EXPECT_EQ(g_bar.drawn.back(), 488) << "the end shows a full bar";
+    EXPECT_TRUE(::IsWindowVisible(m_bar.m_hWnd)) << "the bar stays hidden from its page";
+}
+
+TEST_F(PageBarTest, ShowsTheNewestPositionBeforeAMessageAndWhenAFailureEndsTheRun) {
+    MessageBoxRecorder boxes;
+    std::vector<int> drawnAtBox;
+    boxes.onShow = [&] { drawnAtBox.push_back(g_bar.drawn.empty() ? 0 : g_bar.drawn.back()); };
+    try {
+        EnginePageNotifications notify(m_page, m_bar, Kind());
+        notify.SetProgressRange(1, 100);
+        for (uint64_t pos = 1; pos <= 40; ++pos) notify.SetProgressPos(pos);
+        notify.ShowMessage("box");
+        for (uint64_t pos = 41; pos <= 70; ++pos) notify.SetProgressPos(pos);
+        throw std::runtime_error("a read failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(drawnAtBox, std::vector<int>{40});
+    ASSERT_FALSE(g_bar.drawn.empty());
+    EXPECT_EQ(g_bar.drawn.back(), 70);
+    EXPECT_EQ(g_bar.sent.size(), 70u);
 }
 
 }  // namespace

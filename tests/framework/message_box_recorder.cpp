@@ -18,5 +18,6 @@ MessageBoxRecorder::~MessageBoxRecorder() {
 
 int MessageBoxRecorder::Record(HWND owner, const char* text, const char* caption, UINT type) {
     g_pRecorder->boxes.push_back({owner, text, caption, type});
+    if (g_pRecorder->onShow) g_pRecorder->onShow();
     return g_pRecorder->answer;
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ class MessageBoxRecorder {
 
     std::vector<RecordedBox> boxes;
     int answer = IDOK;
+    std::function<void()> onShow;  // runs as each box would appear
 
   private:
     static int Record(HWND owner, const char* text, const char* caption, UINT type);
