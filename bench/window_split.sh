@@ -4,7 +4,9 @@
 # by quillet-cli.exe, both under Wine, in pairs that alternate which goes first.
 # Prints figures; never fails. QUILLET_BENCH_MB: file size (default 1024);
 # QUILLET_BENCH_PAIRS (default 5); QUILLET_BENCH_DIR: where the files go;
-# QUILLET_BENCH_BUILD: an x86-64 Windows build folder to use (default build/bench-window).
+# QUILLET_BENCH_BUILD: an x86-64 Windows build folder to use (default build/bench-window);
+# QUILLET_BENCH_WINDOW_EXE: another Quillet.exe to time in place of the build's (an
+# earlier one, say, for a before and after).
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 # shellcheck source=bench/common.sh
@@ -28,6 +30,7 @@ if ! { cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 fi
 
 winpath() { echo "Z:${1//\//\\}"; }
+window_exe=$(realpath "${QUILLET_BENCH_WINDOW_EXE:-$build/app/Quillet.exe}")
 
 # shellcheck source=/dev/null
 source "$root/scripts/wine-env.sh" "$build" --display >/dev/null 2>&1
@@ -43,11 +46,13 @@ e2e="$build/tests/e2e"
 echo "Split of $size_mb MiB into 2 MiB pieces under Wine: the window against quillet-cli.exe"
 bench_machine "$work"
 echo "$(bench_load) at the start"
-quillet_wine "$build/bench/window_split_bench.exe" "$(winpath "$build/app/Quillet.exe")" \
+echo "window: $window_exe"
+quillet_wine "$build/bench/window_split_bench.exe" "$(winpath "$window_exe")" \
     "$(winpath "$build/cli/quillet-cli.exe")" "$(winpath "$work/src.bin")" \
     "$e2e/record_browser.sh" "$(winpath "$e2e/open_recorder.exe")" \
     "$(winpath "$e2e/shell-opens.log")" "$pairs" 2>&1 | tr -d '\r' |
     grep -v '^wine: Read access denied for device'  # Wine's note on the Z: drive's label
 echo "$(bench_load) at the end"
 echo "(each run is timed from its first piece's creation to its last piece's completion;"
-echo " the window sets its bar to the newest block and serves its messages every 50 ms)"
+echo " the window sends its bar every block and draws it and serves its messages every 50 ms;"
+echo " min is each program's fastest run, the least disturbed by the machine's other work)"
