@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# What the window's progress bar and busy-window pump cost: a split of one 1 GiB file
-# into 2 MiB pieces by Quillet.exe, driven on a virtual display, against the same split
-# by quillet-cli.exe, both under Wine, in pairs that alternate which goes first.
+# What the window's progress bar and busy-window pump cost: first what one position costs
+# the bar (bench/progress_bar.cpp), then a split of one 1 GiB file into 2 MiB pieces by
+# Quillet.exe, driven on a virtual display, against the same split by quillet-cli.exe,
+# both under Wine, in pairs that alternate which goes first.
 # Prints figures; never fails. QUILLET_BENCH_MB: file size (default 1024);
 # QUILLET_BENCH_PAIRS (default 5); QUILLET_BENCH_DIR: where the files go;
 # QUILLET_BENCH_BUILD: an x86-64 Windows build folder to use (default build/bench-window);
@@ -24,7 +25,7 @@ fi
 if ! { cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
            -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null &&
        cmake --build "$build" -j2 --target Quillet quillet-cli open_recorder \
-           window_split_bench >/dev/null; }; then
+           window_split_bench progress_bar_bench >/dev/null; }; then
     say "the Windows build failed"
     exit 0
 fi
@@ -43,6 +44,9 @@ fi
 cat "$work/src.bin" >/dev/null
 
 e2e="$build/tests/e2e"
+echo "What one position costs the page's progress bar under Wine:"
+quillet_wine "$build/bench/progress_bar_bench.exe" 2000 2>&1 | tr -d '\r'
+echo
 echo "Split of $size_mb MiB into 2 MiB pieces under Wine: the window against quillet-cli.exe"
 bench_machine "$work"
 echo "$(bench_load) at the start"
