@@ -6,11 +6,24 @@ set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-dev googletest
           mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb fonts-wqy-microhei fonts-wine
           locales imagemagick util-linux coreutils time dosfstools fusefat)
+# The 32-bit Windows tests run under 32-bit Wine where the machine executes 32-bit code,
+# otherwise inside an emulated PC (scripts/test-i686.sh).
+if [ "${QUILLET_I686_RUNNER:-}" != guest ] && bash "$(dirname "$0")/i686/runs-32bit-code.sh"; then
+    packages+=(wine32:i386 libxrender1:i386 libxrandr2:i386 libxinerama1:i386
+               libxcursor1:i386 libxi6:i386 libxcomposite1:i386 libxfixes3:i386
+               libxxf86vm1:i386 libdbus-1-3:i386 libgnutls30:i386)
+else
+    packages+=(qemu-system-x86 debootstrap e2fsprogs)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
 if [ "${#missing[@]}" -gt 0 ]; then
+    case " ${missing[*]}" in
+    *:i386*) dpkg --print-foreign-architectures | grep -qx i386 ||
+                 $SUDO dpkg --add-architecture i386 ;;
+    esac
     $SUDO apt-get update -qq
     [ "${#missing[@]}" -gt 0 ] && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi

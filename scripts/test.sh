@@ -13,16 +13,12 @@ ctest --test-dir build/native --output-on-failure -j2
 echo "== fuzz targets, a short run each"
 bash scripts/fuzz.sh 30
 
-echo "== the shipped 32-bit Windows programs"
-cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-cmake --build build/win32
-
-# This machine cannot execute 32-bit code, so the Windows tests run the x86-64 build
-# of the same sources under 64-bit Wine.
-echo "== Windows build and tests under Wine"
+# The same Windows sources built for x86-64, tested under 64-bit Wine.
+echo "== x86-64 Windows build and tests under Wine"
 cmake -S . -B build/win64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
 cmake --build build/win64
-source scripts/wine-env.sh build/win64 --display
-ctest --test-dir build/win64 --output-on-failure
+bash scripts/windows-tests.sh build/win64
+
+# The shipped 32-bit programs and the same tests on them.
+bash scripts/test-i686.sh

@@ -1,19 +1,26 @@
 # Sourced by the test and run scripts: a Wine prefix of the build's own, a warm Wine
 # session with its I/O detached, and (with --display) a virtual display. Cleans up on exit.
 # Usage: source scripts/wine-env.sh BUILD_DIR [--display | --display-if-none]
-# QUILLET_PREFIX, when set, names another prefix (scripts/run.sh keeps one no test touches).
-# The machine refuses 32-bit code, so this is 64-bit Wine running the x86-64 build.
+# QUILLET_PREFIX, when set, names another prefix (scripts/run.sh keeps one no test
+# touches; the emulated PC brings one made in advance).
+# A 32-bit build (i686) gets 32-bit Wine and a 32-bit prefix; an x86-64 build 64-bit Wine.
 quillet_build=$(cd "$1" && pwd)
-export WINEDEBUG=-all WINELOADER=/usr/lib/wine/wine64
+if grep -qs '^CMAKE_SIZEOF_VOID_P:INTERNAL=4$' "$quillet_build/CMakeCache.txt"; then
+    export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine
+    quillet_wineserver_exe=/usr/lib/wine/wineserver32
+else
+    unset WINEARCH
+    export WINELOADER=/usr/lib/wine/wine64
+    quillet_wineserver_exe=/usr/lib/wine/wineserver64
+fi
 export WINEPREFIX="${QUILLET_PREFIX:-$quillet_build/wineprefix}"
-export QUILLET_WINEPREFIX="$WINEPREFIX"
+export QUILLET_WINEPREFIX="$WINEPREFIX" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv="
 # Wine takes the ANSI code page 936 from this locale (scripts/setup.sh generates it).
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
-unset WINEARCH
 
-quillet_wine() { /usr/lib/wine/wine64 "$@" </dev/null; }
-quillet_wineserver() { /usr/lib/wine/wineserver64 "$@"; }
+quillet_wine() { "$WINELOADER" "$@" </dev/null; }
+quillet_wineserver() { "$quillet_wineserver_exe" "$@"; }
 
 quillet_cleanup() {
     quillet_wineserver -k >/dev/null 2>&1 || true
@@ -38,7 +45,7 @@ elif [ -n "${2:-}" ] && [ -z "${QUILLET_XVFB_PID:-}" ]; then
     quillet_fd_file=$(mktemp)
     Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$quillet_fd_file" >/dev/null 2>&1 &
     QUILLET_XVFB_PID=$!
-    for _ in $(seq 100); do [ -s "$quillet_fd_file" ] && break; sleep 0.05; done
+    for _ in $(seq 600); do [ -s "$quillet_fd_file" ] && break; sleep 0.05; done
     export DISPLAY=":$(head -n1 "$quillet_fd_file")"
     rm -f "$quillet_fd_file"
     # Wine draws its own title bars; closing a window then does not stall.

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The Windows tests on the shipped 32-bit build (build/win32): under 32-bit Wine where
+# this machine executes 32-bit code, otherwise inside an emulated PC that
+# scripts/i686/guest-image.sh builds once from Debian's packages.
+#   QUILLET_SKIP_I686=1       skips this stage for a quick local run (not under CI=true)
+#   QUILLET_I686_RUNNER=guest uses the emulated PC even where 32-bit code runs
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+if [ "${QUILLET_SKIP_I686:-}" = 1 ]; then
+    if [ "${CI:-}" = true ]; then
+        echo "== QUILLET_SKIP_I686 is not honoured under CI: the i686 stage runs"
+    else
+        echo "== i686 Windows tests skipped (QUILLET_SKIP_I686=1)"
+        exit 0
+    fi
+fi
+started=$(date +%s)
+bash scripts/setup.sh
+
+echo "== the shipped 32-bit Windows build, with its tests"
+cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
+      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+cmake --build build/win32
+log=$root/build/win32/i686-tests.log
+
+status=0
+if [ "${QUILLET_I686_RUNNER:-}" != guest ] && bash scripts/i686/runs-32bit-code.sh; then
+    echo "== i686 Windows tests under 32-bit Wine (this machine runs 32-bit code)"
+    bash scripts/windows-tests.sh build/win32 2>&1 | tee "$log" || status=$?
+else
+    echo "== i686 Windows tests in an emulated PC (this machine refuses 32-bit code)"
+    guest=$(bash scripts/i686/guest-image.sh)
+    run=$root/build/win32/guest-run
+    mkdir -p "$run"
+    cat >"$run/job" <<JOB
+export CI=${CI:-} QUILLET_GUEST_WINEPREFIX=/var/lib/quillet/wineprefix
+exec bash $root/scripts/windows-tests.sh $root/build/win32
+JOB
+    bash scripts/i686/run-in-guest.sh "$guest" "$root" "$run" "${QUILLET_GUEST_TIMEOUT:-2700}" ||
+        status=$?
+    cp "$run/output.log" "$log"
+fi
+
+summary=$(grep -E '^[0-9]+% tests passed' "$log" | tail -n 1 || true)
+echo "== i686: ${summary:-no test summary} ($(( $(date +%s) - started )) s)"
+[ "$status" -eq 0 ] && [ -n "$summary" ]
