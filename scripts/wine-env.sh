@@ -5,7 +5,7 @@
 # touches; the emulated PC brings one made in advance).
 # A 32-bit build (i686) gets 32-bit Wine and a 32-bit prefix; an x86-64 build 64-bit Wine.
 quillet_build=$(cd "$1" && pwd)
-if grep -qs '^CMAKE_SIZEOF_VOID_P:INTERNAL=4$' "$quillet_build/CMakeCache.txt"; then
+if [ "$(cat "$quillet_build/wine-bits" 2>/dev/null)" = 32 ]; then
     export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine
     quillet_wineserver_exe=/usr/lib/wine/wineserver32
 else

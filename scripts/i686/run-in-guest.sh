@@ -25,7 +25,8 @@ accel=(-accel tcg,thread=multi)
 snapshot=on
 [ "${QUILLET_GUEST_WRITABLE:-}" = 1 ] && snapshot=off
 
-qemu-system-x86_64 "${accel[@]}" -cpu max,-smap -machine q35 -smp 2 -m 4096 \
+# A guest that hangs before its own time limit ends is stopped from here.
+timeout -k 10 $((limit + 120)) qemu-system-x86_64 "${accel[@]}" -cpu max,-smap -machine q35 -smp 2 -m 4096 \
     -display none -serial "file:$run/console.log" -monitor none -no-reboot -nic none \
     -kernel "$guest/vmlinuz" -initrd "$guest/initrd.img" \
     -append "root=/dev/vda rw console=ttyS0 quiet loglevel=3 panic=-1 init=/sbin/quillet-init quillet.share=$share quillet.run=$run quillet.timeout=$limit" \
@@ -36,11 +37,7 @@ qemu=$!
 # The job's output reaches the host as the guest writes it.
 tail -n +1 -F --pid="$qemu" "$run/output.log" 2>/dev/null &
 follower=$!
-# A guest that hangs before its own time limit ends is stopped from here.
-( sleep $((limit + 120)); kill "$qemu" 2>/dev/null ) &
-watchdog=$!
 wait "$qemu" || true
-kill "$watchdog" 2>/dev/null || true
 wait "$follower" 2>/dev/null || true
 grep -h '^guest:' "$run/console.log" 2>/dev/null | sed 's/\r$//' >&2 || true
 if [ ! -s "$run/status" ]; then

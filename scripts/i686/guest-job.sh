@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs inside the emulated PC: the Windows tests of BUILD_DIR (on the shared folder).
+# Wine maps programs from a 9p share with pages of zeros, so the build is copied to
+# the guest's memory and mounted over its own path; the screenshots and ctest's logs
+# are copied back afterwards.
+# Usage: guest-job.sh BUILD_DIR
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(cd "$1" && pwd)
+copy=/tmp/build
+mkdir -p "$copy"
+tar -C "$build" --exclude=./wineprefix --exclude=./run-prefix --exclude='*.obj' -cf - . |
+    tar -C "$copy" -xf - || exit 1
+mount --bind "$copy" "$build" || exit 1
+export QUILLET_GUEST_WINEPREFIX=/var/lib/quillet/wineprefix
+bash "$root/scripts/windows-tests.sh" "$build"
+status=$?
+umount "$build"
+for results in Testing tests/e2e/screenshots; do
+    [ -d "$copy/$results" ] || continue
+    mkdir -p "$build/$results"
+    cp -r "$copy/$results/." "$build/$results/"
+done
+exit "$status"
