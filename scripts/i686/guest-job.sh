@@ -12,7 +12,7 @@ mkdir -p "$copy"
 tar -C "$build" --exclude=./wineprefix --exclude=./run-prefix --exclude='*.obj' -cf - . |
     tar -C "$copy" -xf - || exit 1
 mount --bind "$copy" "$build" || exit 1
-export QUILLET_GUEST_WINEPREFIX=/var/lib/quillet/wineprefix
+export QUILLET_PREFIX=/var/lib/quillet/wineprefix
 bash "$root/scripts/windows-tests.sh" "$build"
 status=$?
 umount "$build"
