@@ -6,12 +6,16 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-# The one place that chooses the Windows build to start. Wine here is 64-bit only, so
-# it is the x86-64 build of the program.
-build=build/win64
-toolchain=cmake/mingw-x86_64.cmake
-
 bash scripts/setup.sh
+# The one place that chooses the Windows build to start: the shipped 32-bit program
+# where this machine runs 32-bit code, the same program built for x86-64 otherwise.
+if bash scripts/i686/runs-32bit-code.sh; then
+    build=build/win32 toolchain=cmake/mingw-i686.cmake
+    echo "Starting the shipped 32-bit (i686) Quillet.exe under 32-bit Wine."
+else
+    build=build/win64 toolchain=cmake/mingw-x86_64.cmake
+    echo "This machine refuses 32-bit code: starting the x86-64 build of Quillet.exe."
+fi
 # The test command shares this build folder: configure it as that does, build only the program.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$toolchain" >/dev/null
