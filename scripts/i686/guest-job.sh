@@ -13,8 +13,18 @@ tar -C "$build" --exclude=./wineprefix --exclude=./run-prefix --exclude='*.obj' 
     tar -C "$copy" -xf - || exit 1
 mount --bind "$copy" "$build" || exit 1
 export QUILLET_PREFIX=/var/lib/quillet/wineprefix
+# Each program runs all its cases here; their reports give the count of cases.
+results=/tmp/gtest-results
+export GTEST_OUTPUT='xml:Z:\tmp\gtest-results\'
 bash "$root/scripts/windows-tests.sh" "$build"
 status=$?
+cat "$results"/*.xml 2>/dev/null | awk -v programs="$(ls "$results" 2>/dev/null | wc -l)" '
+    match($0, /<testsuites tests="[0-9]+" failures="[0-9]+"/) {
+        split(substr($0, RSTART, RLENGTH), f, "\""); run += f[2]; failed += f[4]
+    }
+    /result="skipped"/ { skipped++ }
+    END { printf "test cases: %d run in %d programs, %d failed, %d skipped\n",
+                 run, programs, failed, skipped }'
 umount "$build"
 for results in Testing tests/e2e/screenshots; do
     [ -d "$copy/$results" ] || continue

@@ -19,7 +19,6 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 constexpr int kAboutTab = 3;
-constexpr DWORD kTimeoutMs = 5000;
 constexpr DWORD kQuietMs = 1500;  // the shell starts the recorder in a process of its own
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -61,7 +60,7 @@ class AboutPageTest : public QuilletTest {
         QuilletTest::SetUp();
         if (IsSkipped()) return;
         ASSERT_TRUE(Start());
-        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), kAboutTab, kTimeoutMs));
+        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), kAboutTab, kPatienceMs));
         m_page = CurrentPage(m_sheet);
         ASSERT_NE(m_page, nullptr);
         SetForegroundWindow(m_sheet);
@@ -157,7 +156,7 @@ TEST_F(AboutPageTest, EdgesUnderlinesAndGapsOpenNothingOnePixelInsideOpensTheLin
         else
             ClickAt(r.right - 1, r.bottom - 1);
         expected.push_back(Address(i));
-        ASSERT_TRUE(Recorder().WaitForEntries(expected.size(), 10000)) << "link " << i + 1;
+        ASSERT_TRUE(Recorder().WaitForEntries(expected.size(), kPatienceMs)) << "link " << i + 1;
     }
     Sleep(kQuietMs);
     EXPECT_EQ(Recorder().Entries(), expected);
@@ -182,9 +181,9 @@ TEST_F(AboutPageTest, PointerOverEveryLinkIsOneCursorOfItsOwnAndElsewhereThePage
 TEST_F(AboutPageTest, LastLinkOpensTheSamePageAsClosingTheProgram) {
     const RECT& r = m_rects[4];
     ClickAt(r.left + 1, r.top + 1);
-    ASSERT_TRUE(Recorder().WaitForEntries(1, 10000));
+    ASSERT_TRUE(Recorder().WaitForEntries(1, kPatienceMs));
     ASSERT_TRUE(CloseAndWaitExit());
-    ASSERT_TRUE(Recorder().WaitForEntries(2, 10000)) << "no exit page";
+    ASSERT_TRUE(Recorder().WaitForEntries(2, kPatienceMs)) << "no exit page";
     const std::vector<std::wstring> opened = Recorder().Entries();
     EXPECT_EQ(opened[0], opened[1]);
     EXPECT_THAT(opened, ElementsAre(Address(4), Address(4)));

@@ -32,19 +32,19 @@ class DriverTest : public DisplayTest {
     }
     void TearDown() override {
         if (m_sheet && IsWindow(m_sheet)) CloseSheet(m_sheet);
-        m_app.WaitExit(5000);
+        m_app.WaitExit(kPatienceMs);
     }
 
     // Clicks a fixture button and waits for the dialog it opens, owned by the sheet.
     HWND OpenDialog(int button) {
         EXPECT_TRUE(ClickControl(m_page, button));
-        HWND dialog = WaitForDialogOwnedBy(m_app.pid(), m_sheet, 15000);
+        HWND dialog = WaitForDialogOwnedBy(m_app.pid(), m_sheet, kPatienceMs);
         EXPECT_NE(dialog, nullptr) << "no dialog owned by the sheet after button " << button;
         return dialog;
     }
     std::wstring ResultAfterChange(const std::wstring& before) {
         std::wstring now;
-        WaitUntil([&] { return (now = ControlText(m_page, IDC_FIX_RESULT)) != before; }, 15000);
+        WaitUntil([&] { return (now = ControlText(m_page, IDC_FIX_RESULT)) != before; }, kPatienceMs);
         return now;
     }
 
@@ -59,11 +59,11 @@ TEST_F(DriverTest, ReadsTheSheetAndSwitchesTabsBothWays) {
     EXPECT_EQ(CurrentTab(m_sheet), 0);
     EXPECT_EQ(TopLevelWindows(m_app.pid(), true), std::vector<HWND>{m_sheet});
 
-    ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), 1, 3000)) << "a real click on tab 1";
+    ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), 1, kPatienceMs)) << "a real click on tab 1";
     EXPECT_NE(Control(CurrentPage(m_sheet), IDC_FIX_BETA_EDIT), nullptr);
 
     SelectTab(m_sheet, 0);
-    EXPECT_TRUE(WaitUntil([&] { return CurrentTab(m_sheet) == 0; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return CurrentTab(m_sheet) == 0; }, kPatienceMs));
     EXPECT_EQ(CurrentPage(m_sheet), m_page);
 }
 
@@ -143,13 +143,13 @@ TEST_F(DriverTest, SelectsAnyFolderInTheFolderBrowser) {
 TEST_F(DriverTest, RecordsWebAddressesAndFoldersOpenedThroughTheShell) {
     SetControlText(m_page, IDC_FIX_EDIT, L"http://example.invalid/page.htm");
     ASSERT_TRUE(ClickControl(m_page, IDC_FIX_OPEN));
-    ASSERT_TRUE(Recorder().WaitForEntries(1, 10000)) << "the browser recorder never ran";
+    ASSERT_TRUE(Recorder().WaitForEntries(1, kPatienceMs)) << "the browser recorder never ran";
 
     const std::wstring folder = JoinPath(WorkFolder(), L"打开的 folder");
     CreateDirectoryW(folder.c_str(), nullptr);
     SetControlText(m_page, IDC_FIX_EDIT, folder);
     ASSERT_TRUE(ClickControl(m_page, IDC_FIX_OPEN));
-    ASSERT_TRUE(Recorder().WaitForEntries(2, 10000)) << "the folder recorder never ran";
+    ASSERT_TRUE(Recorder().WaitForEntries(2, kPatienceMs)) << "the folder recorder never ran";
 
     EXPECT_THAT(Recorder().Entries(), ElementsAre(L"http://example.invalid/page.htm", folder));
 }
@@ -162,7 +162,7 @@ TEST_F(DriverTest, SavesAPictureAndClosesTheSheet) {
     EXPECT_GT(data.nFileSizeLow, 1000u);
 
     CloseSheet(m_sheet);
-    EXPECT_TRUE(m_app.WaitExit(5000));
+    EXPECT_TRUE(m_app.WaitExit(kPatienceMs));
 }
 
 }  // namespace

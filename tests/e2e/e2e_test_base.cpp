@@ -3,6 +3,7 @@
 #include "driver/registry.h"
 #include "driver/sheet.h"
 #include "driver/text.h"
+#include "driver/wait.h"
 
 namespace e2e {
 namespace {
@@ -56,7 +57,7 @@ HWND StartAndFindSheet(AppProcess& app, const std::wstring& exe) {
         ADD_FAILURE() << ToUtf8(app.last_error());
         return nullptr;
     }
-    HWND sheet = WaitForSheet(app.pid(), 30000);
+    HWND sheet = WaitForSheet(app.pid(), kPatienceMs);
     if (!sheet) ADD_FAILURE() << "no sheet appeared within 30 s for " << ToUtf8(exe);
     return sheet;
 }

@@ -8,6 +8,7 @@
 #include "driver/process.h"
 #include "driver/sheet.h"
 #include "driver/text.h"
+#include "driver/wait.h"
 #include "e2e_test_base.h"
 
 namespace e2e {
@@ -21,7 +22,7 @@ class QuilletTest : public DisplayTest {
     void TearDown() override {
         if (m_sheet && IsWindow(m_sheet) && m_app.IsRunning()) CloseAndWaitExit();
         // Exit pages still on their way would land in the next test's record.
-        Recorder().WaitForEntries(m_closed, 10000);
+        Recorder().WaitForEntries(m_closed, kPatienceMs);
     }
     // Starts the program (the build's own unless told) and waits for its sheet.
     bool Start(const std::wstring& exe = QuilletExe()) {
@@ -32,7 +33,7 @@ class QuilletTest : public DisplayTest {
     bool CloseAndWaitExit() {
         CloseSheet(m_sheet);
         ++m_closed;
-        return m_app.WaitExit(20000);
+        return m_app.WaitExit(kPatienceMs);
     }
 
     AppProcess m_app;

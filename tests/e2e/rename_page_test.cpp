@@ -22,7 +22,6 @@ using ::testing::ElementsAre;
 using Names = std::vector<std::wstring>;
 
 constexpr int kRenameTab = 2;
-constexpr DWORD kTimeoutMs = 5000;
 // Long enough for a box or a shell open that should not come at all.
 constexpr DWORD kQuietMs = 1000;
 
@@ -90,7 +89,7 @@ class RenamePageTest : public QuilletTest {
         QuilletTest::SetUp();
         if (IsSkipped()) return;
         ASSERT_TRUE(Start());
-        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), kRenameTab, kTimeoutMs));
+        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), kRenameTab, kPatienceMs));
         m_page = CurrentPage(m_sheet);
         ASSERT_NE(m_page, nullptr);
     }
@@ -105,7 +104,7 @@ class RenamePageTest : public QuilletTest {
     // Presses "执行操作" and returns the box the run ends with, already answered.
     MessageBoxInfo ExecuteExpectingBox() {
         Click(IDC_RENAME_EXECUTE);
-        MessageBoxInfo box = WaitForMessageBox(m_app.pid(), m_sheet, kTimeoutMs);
+        MessageBoxInfo box = WaitForMessageBox(m_app.pid(), m_sheet, kPatienceMs);
         EXPECT_NE(box.window, nullptr) << "the run showed no message";
         if (box.window) {
             EXPECT_TRUE(AnswerMessageBox(box.window, IDOK));
@@ -132,7 +131,7 @@ class RenamePageTest : public QuilletTest {
 
     HWND OpenFolderBrowser() {
         Click(IDC_RENAME_BROWSE);
-        HWND browser = WaitForDialogOwnedBy(m_app.pid(), m_sheet, kTimeoutMs);
+        HWND browser = WaitForDialogOwnedBy(m_app.pid(), m_sheet, kPatienceMs);
         EXPECT_NE(browser, nullptr) << "no folder browser";
         return browser;
     }
@@ -140,7 +139,7 @@ class RenamePageTest : public QuilletTest {
         HWND browser = OpenFolderBrowser();
         return browser && ChooseFolder(browser, m_app.handle(), folder) &&
                WaitUntil([&] { return ControlText(m_page, IDC_RENAME_FOLDER) == folder; },
-                         kTimeoutMs);
+                         kPatienceMs);
     }
 
     HWND m_page = nullptr;
@@ -241,7 +240,7 @@ TEST_F(RenamePageTest, PickingAFolderPutsTheStoredValuesBackAndCancellingChanges
     EXPECT_EQ(FolderBrowserTitle(browser), L"选择保存位置...");
     ASSERT_TRUE(ChooseFolder(browser, m_app.handle(), folder));
     ASSERT_TRUE(
-        WaitUntil([&] { return ControlText(m_page, IDC_RENAME_FOLDER) == folder; }, kTimeoutMs));
+        WaitUntil([&] { return ControlText(m_page, IDC_RENAME_FOLDER) == folder; }, kPatienceMs));
     EXPECT_EQ(ControlText(m_page, IDC_RENAME_NEW_NAME), L"name");
     EXPECT_EQ(ControlText(m_page, IDC_RENAME_INCREMENT), L"1");
 
@@ -266,7 +265,7 @@ TEST_F(RenamePageTest, ViewResultOpensTheStoredFolderNotTheTypedOne) {
     ASSERT_TRUE(PickFolder(stored));
     Type(IDC_RENAME_FOLDER, typed);
     Click(IDC_RENAME_VIEW_RESULT);
-    ASSERT_TRUE(Recorder().WaitForEntries(1, 10000)) << "no folder was opened";
+    ASSERT_TRUE(Recorder().WaitForEntries(1, kPatienceMs)) << "no folder was opened";
     Sleep(kQuietMs);
     EXPECT_THAT(Recorder().Entries(), ElementsAre(stored));
 }
@@ -277,7 +276,7 @@ TEST_F(RenamePageTest, NonIntegerIncrementIsRefusedAndNothingIsRenamed) {
     Type(IDC_RENAME_INCREMENT, L"1.5");
 
     Click(IDC_RENAME_EXECUTE);
-    const MessageBoxInfo box = WaitForMessageBox(m_app.pid(), m_sheet, kTimeoutMs);
+    const MessageBoxInfo box = WaitForMessageBox(m_app.pid(), m_sheet, kPatienceMs);
     ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(box.text, L"请键入一个整数。");
     EXPECT_EQ(box.caption, L"Quillet");
@@ -292,7 +291,7 @@ TEST_F(RenamePageTest, NonIntegerIncrementIsRefusedAndNothingIsRenamed) {
 
     // The page cannot be left either while the increment is refused.
     ASSERT_TRUE(ClickTab(m_sheet, m_app.handle(), 0));
-    const MessageBoxInfo leaving = WaitForMessageBox(m_app.pid(), m_sheet, kTimeoutMs);
+    const MessageBoxInfo leaving = WaitForMessageBox(m_app.pid(), m_sheet, kPatienceMs);
     EXPECT_EQ(leaving.text, L"请键入一个整数。");
     if (leaving.window) {
         ASSERT_TRUE(AnswerMessageBox(leaving.window, IDOK));

@@ -22,7 +22,7 @@ class SecondStartTest : public QuilletTest {
                 box = shown.empty() ? nullptr : shown.front();
                 return box != nullptr;
             },
-            20000);
+            kPatienceMs);
         return ReadMessageBox(box);
     }
 };
@@ -40,7 +40,7 @@ TEST_F(SecondStartTest, IsRefusedWithOneMessageAndLeavesTheFirstRunning) {
     EXPECT_EQ(TopLevelWindows(second.pid(), true), std::vector<HWND>{box.window});
 
     ASSERT_TRUE(AnswerMessageBox(box.window, IDOK));
-    EXPECT_TRUE(second.WaitExit(20000)) << "the refused copy did not end";
+    EXPECT_TRUE(second.WaitExit(kPatienceMs)) << "the refused copy did not end";
     EXPECT_FALSE(Recorder().WaitForEntries(1, 2000)) << "a refused start opened a page";
 
     EXPECT_TRUE(m_app.IsRunning());
@@ -56,7 +56,7 @@ TEST_F(SecondStartTest, MessageCaptionIsTheNameOfTheStartedExecutable) {
     ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(box.caption, L"分割工具");
     AnswerMessageBox(box.window, IDOK);
-    EXPECT_TRUE(second.WaitExit(20000));
+    EXPECT_TRUE(second.WaitExit(kPatienceMs));
 }
 
 }  // namespace

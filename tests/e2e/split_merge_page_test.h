@@ -118,7 +118,7 @@ class PageTest : public QuilletTest {
         ASSERT_TRUE(fs::create_directories(m_folder)) << m_folder.string();
         ASSERT_TRUE(Start());
         if (tab != 0) {
-            ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), tab, 5000));
+            ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), tab, kPatienceMs));
         }
         m_page = CurrentPage(m_sheet);
         ASSERT_NE(m_page, nullptr);
@@ -127,7 +127,7 @@ class PageTest : public QuilletTest {
     // Presses a button of the page and waits for the dialog it opens on the sheet.
     HWND OpenDialog(int button) {
         EXPECT_TRUE(ClickControl(m_page, button));
-        HWND dialog = WaitForDialogOwnedBy(m_app.pid(), m_sheet, 5000);
+        HWND dialog = WaitForDialogOwnedBy(m_app.pid(), m_sheet, kPatienceMs);
         EXPECT_NE(dialog, nullptr) << "no dialog on the sheet after button " << button;
         return dialog;
     }
@@ -144,11 +144,11 @@ class PageTest : public QuilletTest {
 
     MessageBoxInfo PressAndReadBox(int button) {
         EXPECT_TRUE(ClickControl(m_page, button));
-        return WaitForMessageBox(m_app.pid(), m_sheet, 5000);
+        return WaitForMessageBox(m_app.pid(), m_sheet, kPatienceMs);
     }
 
     // Waits for the shell to be asked to open something; returns what, or nothing.
-    std::wstring OpenedByShell(DWORD timeout_ms = 10000) {
+    std::wstring OpenedByShell(DWORD timeout_ms = kPatienceMs) {
         if (!Recorder().WaitForEntries(1, timeout_ms)) return L"";
         return Recorder().Entries().front();
     }

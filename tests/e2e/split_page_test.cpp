@@ -43,14 +43,14 @@ class SplitPageTest : public PageTest {
     // Splits by number of parts, which takes files too small for a chunk of 1 MB.
     void SplitInTwo() {
         ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_BY_PARTS));
-        ASSERT_TRUE(WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, kPatienceMs));
         ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
         ASSERT_NE(OpenedByShell(), L"") << "the split did not open its folder";
     }
 
     // The range message after a press of `button`; answers it.
     void ExpectRangeMessage() {
-        MessageBoxInfo box = WaitForMessageBox(m_app.pid(), m_sheet, 5000);
+        MessageBoxInfo box = WaitForMessageBox(m_app.pid(), m_sheet, kPatienceMs);
         ASSERT_NE(box.window, nullptr) << "no message box";
         EXPECT_EQ(box.text, kRangeMessage);
         EXPECT_EQ(box.caption, L"Quillet");
@@ -60,7 +60,7 @@ class SplitPageTest : public PageTest {
 
     void ExpectChunkEditFocusedAndSelected() {
         HWND edit = Control(m_page, IDC_SPLIT_CHUNK_MB);
-        ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(m_app.thread_id()) == edit; }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(m_app.thread_id()) == edit; }, kPatienceMs));
         const Selection selection = EditSelection(edit);
         EXPECT_EQ(selection.start, 0);
         EXPECT_EQ(selection.end, static_cast<int>(Text(IDC_SPLIT_CHUNK_MB).size()));
@@ -171,7 +171,7 @@ TEST_F(SplitPageTest, AChunkSizeOutsideTheRangeKeepsThePageInFrontOnATabChange) 
     EXPECT_EQ(CurrentPage(m_sheet), m_page);
 
     SetControlText(m_page, IDC_SPLIT_CHUNK_MB, L"3");
-    EXPECT_TRUE(SwitchToTab(m_sheet, m_app.handle(), 1, 5000));
+    EXPECT_TRUE(SwitchToTab(m_sheet, m_app.handle(), 1, kPatienceMs));
 }
 
 TEST_F(SplitPageTest, ASplitWritesThePiecesFillsTheBarAndOpensTheFolder) {
@@ -284,7 +284,7 @@ bool DragCaption(HWND window, int dx, int dy) {
             GetWindowRect(window, &moved);
             return moved.left == rect.left + dx && moved.top == rect.top + dy;
         },
-        30000);
+        kPatienceMs);
 }
 
 // Bytes in the pieces so far.
@@ -314,7 +314,7 @@ TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInpu
         ASSERT_TRUE(ChooseSource(big));
         ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_BY_PARTS));
         ASSERT_TRUE(
-            WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, 5000));
+            WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, kPatienceMs));
         SetControlText(m_page, IDC_SPLIT_PART_COUNT, L"5120");
         ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
 
@@ -347,8 +347,8 @@ TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInpu
                 continue;
             }
             // The close came after the end and was obeyed: the folder and the exit page.
-            ASSERT_TRUE(m_app.WaitExit(20000));
-            Recorder().WaitForEntries(2, 10000);
+            ASSERT_TRUE(m_app.WaitExit(kPatienceMs));
+            Recorder().WaitForEntries(2, kPatienceMs);
             Recorder().Clear();
             StartOnTab(0);
             continue;

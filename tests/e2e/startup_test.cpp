@@ -40,7 +40,7 @@ TEST_F(StartupTest, EveryTabCanBeOpenedAndPhotographed) {
     const wchar_t* const names[] = {L"1-split.bmp", L"2-merge.bmp", L"3-rename.bmp",
                                     L"4-about.bmp"};
     for (int tab = 0; tab < 4; ++tab) {
-        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), tab, 5000)) << "tab " << tab;
+        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), tab, kPatienceMs)) << "tab " << tab;
         EXPECT_TRUE(SaveWindowPicture(m_sheet, JoinPath(ScreenshotFolder(), names[tab])))
             << "picture of tab " << tab;
     }
@@ -49,7 +49,7 @@ TEST_F(StartupTest, EveryTabCanBeOpenedAndPhotographed) {
 TEST_F(StartupTest, ClosingTheSheetOpensTheExitPageOnceAndEndsTheProgram) {
     ASSERT_TRUE(Start());
     ASSERT_TRUE(CloseAndWaitExit()) << "the program still runs 20 s after its sheet was closed";
-    ASSERT_TRUE(Recorder().WaitForEntries(1, 10000)) << "no exit page was opened";
+    ASSERT_TRUE(Recorder().WaitForEntries(1, kPatienceMs)) << "no exit page was opened";
     Sleep(1000);  // a second opening would come late, through a second browser start
     const std::vector<std::wstring> opened = Recorder().Entries();
     ASSERT_EQ(opened.size(), 1u);

@@ -36,6 +36,7 @@ mount -t tmpfs -o size=256k tmpfs "$base/small" &&
     printf a >"$base/read-only/kept/a.txt" &&
     mount -o remount,ro "$base/read-only" &&
     mkfs.vfat -C "$base/fat.img" 2048 >/dev/null &&
+    { modprobe -q vfat; modprobe -q loop; true; } 2>/dev/null &&
     if grep -qw vfat /proc/filesystems; then
         mount -o loop "$base/fat.img" "$base/fat"
     else

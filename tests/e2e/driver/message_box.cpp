@@ -89,7 +89,7 @@ MessageBoxInfo WaitForMessageBox(DWORD pid, HWND owner, DWORD timeout_ms) {
 }
 
 bool AnswerMessageBox(HWND box, int button_id) {
-    return ClickControl(box, button_id) && WaitUntilGone(box, 15000);
+    return ClickControl(box, button_id) && WaitUntilGone(box, kPatienceMs);
 }
 
 }  // namespace e2e

@@ -13,7 +13,7 @@ constexpr int kFileNameField = 1148;  // a ComboBoxEx32 in Wine's file dialogs
 constexpr int kFolderTree = 14145;
 constexpr int kFolderTitle = 14146;
 constexpr UINT kSetSelectionW = WM_USER + 103;  // BFFM_SETSELECTIONW
-constexpr DWORD kCloseTimeoutMs = 15000;
+constexpr DWORD kCloseTimeoutMs = kPatienceMs;
 
 LPARAM TreeItem(HWND tree, WPARAM which) {
     return SendMessageW(tree, TVM_GETNEXTITEM, which, 0);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "driver/wait.h"
+
 namespace e2e {
 
 AppProcess::~AppProcess() {
@@ -41,7 +43,7 @@ bool AppProcess::Start(const std::wstring& exe) {
         return false;
     }
     // A failure here only means the program never went idle; the callers' waits report that.
-    WaitForInputIdle(m_info.hProcess, 10000);
+    WaitForInputIdle(m_info.hProcess, kPatienceMs);
     return true;
 }
 
