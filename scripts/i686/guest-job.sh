@@ -16,7 +16,8 @@ export QUILLET_PREFIX=/var/lib/quillet/wineprefix
 # Each program runs all its cases here; their reports give the count of cases.
 results=/tmp/gtest-results
 export GTEST_OUTPUT='xml:Z:\tmp\gtest-results\'
-bash "$root/scripts/windows-tests.sh" "$build"
+# The console programs' tests (the kill test above all) run beside the windows' ones.
+bash "$root/scripts/windows-tests.sh" "$build" -j2
 status=$?
 cat "$results"/*.xml 2>/dev/null | awk -v programs="$(ls "$results" 2>/dev/null | wc -l)" '
     match($0, /<testsuites tests="[0-9]+" failures="[0-9]+"/) {
