@@ -157,12 +157,7 @@ bool MergeEngine::OutputIsAPiece() {
 void MergeEngine::CopyPiece(size_t position, BlockCopier& copier, CFile& output) {
     const std::string& piecePath = m_state.m_arrPieces[position];
     CFile piece;
-    CFileException error(CFileException::none, 0);
-    if (!piece.Open(piecePath, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary,
-                    &error)) {
-        error.m_strFileName = piecePath;
-        throw error;
-    }
+    OpenPieceToRead(piece, piecePath);
     FileByteSource source(piece);
     PieceReader reader(source);
     ExtractPieceHeader(reader, StateFields());

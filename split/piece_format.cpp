@@ -130,3 +130,11 @@ bool ExtractPieceHeader(PieceReader& reader, const PieceHeaderFields& fields) {
            reader.ExtractNumber(fields.chunkSize) && reader.ExtractNumber(fields.dataSize) &&
            reader.ExtractWord(fields.magic);
 }
+
+void OpenPieceToRead(CFile& piece, const std::string& path) {
+    CFileException error(CFileException::none, 0);
+    if (!piece.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary, &error)) {
+        error.m_strFileName = path;
+        throw error;
+    }
+}

@@ -93,3 +93,7 @@ struct PieceHeaderFields {
     char (&magic)[8];
 };
 bool ExtractPieceHeader(PieceReader& reader, const PieceHeaderFields& fields);
+
+// Opens a piece to read it again after the scan; a piece that cannot be opened raises
+// the file error, with the piece's path.
+void OpenPieceToRead(CFile& piece, const std::string& path);

@@ -22,12 +22,7 @@ struct PieceExtent {
 
 PieceExtent Measure(const std::string& piecePath) {
     CFile piece;
-    CFileException error(CFileException::none, 0);
-    if (!piece.Open(piecePath, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary,
-                    &error)) {
-        error.m_strFileName = piecePath;
-        throw error;
-    }
+    OpenPieceToRead(piece, piecePath);
     FileByteSource source(piece);
     PieceReader reader(source);
     uint64_t fields[4];
