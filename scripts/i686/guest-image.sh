@@ -105,7 +105,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv=
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 wine wineboot -i && wineserver -w && test -f $primed_prefix/system.reg
 JOB
-QUILLET_GUEST_WRITABLE=1 bash "$here/run-in-guest.sh" "$guest" "$guest" "$guest/prime" 900 9>&- ||
+# The job's output goes to stderr: stdout carries only the folder's path.
+QUILLET_GUEST_WRITABLE=1 bash "$here/run-in-guest.sh" "$guest" "$guest" "$guest/prime" 900 9>&- >&2 ||
     { log "the guest could not make its Wine prefix"; exit 1; }
 touch "$guest/ready"
 log "built in $(( $(date +%s) - started )) s"
