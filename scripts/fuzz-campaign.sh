@@ -10,7 +10,7 @@ cd "$root"
 seconds=${1:-600}
 shift || true
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUILLET_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+    -DQUILLET_FUZZ=ON -DQUILLET_SANITIZE=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/fuzz
 mkdir -p build/fuzz/findings
 targets=("$@")
