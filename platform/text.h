@@ -55,4 +55,9 @@ size_t Find(const std::string& s, const std::string& what, size_t start = 0,
 int Replace(std::string& s, const std::string& from, const std::string& to,
             const CodePage& cp = SystemCodePage());
 
+// A name (UTF-8, as the program keeps every name) as the program's own texts carry it,
+// for a message: code page 936 bytes on Windows, where what 936 lacks shows as "?";
+// unchanged on POSIX. Only for display: never for a name that is used.
+std::string ForDisplay(const std::string& name);
+
 }  // namespace text

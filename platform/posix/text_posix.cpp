@@ -7,4 +7,8 @@ const CodePage& SystemCodePage() {
     return CodePage::kUtf8;
 }
 
+std::string ForDisplay(const std::string& name) {
+    return name;
+}
+
 }  // namespace text

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/text.h"
+#include "platform/win32/wide.h"
 
 namespace text {
 namespace {
@@ -19,6 +20,10 @@ CodePage AnsiCodePage() {
 const CodePage& SystemCodePage() {
     static const CodePage system = AnsiCodePage();
     return system;
+}
+
+std::string ForDisplay(const std::string& name) {
+    return wide::ToCp936(wide::FromUtf8(name));
 }
 
 }  // namespace text
