@@ -216,8 +216,9 @@ void MoveThroughTemporary(const std::wstring& oldName, const std::wstring& newNa
 }  // namespace
 
 bool CFile::Rename(const std::string& oldPath, const std::string& newPath) {
-    // The system would "move" it onto itself; nothing would change.
-    if (oldPath == folder::StoredName(newPath)) return false;
+    // The system would "move" it onto itself (it drops trailing dots and spaces of the
+    // new name); nothing would change.
+    if (oldPath == newPath || oldPath == folder::StoredName(newPath)) return false;
     const std::wstring oldName = system_path::ForCall(oldPath);
     const std::wstring newName = system_path::ForCall(newPath);
     // Windows changes the case itself. A layer over a file system that ignores case may
