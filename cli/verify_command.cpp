@@ -1,12 +1,11 @@
 #include <initializer_list>
 #include <string>
 
+#include "cli/checked_commands.h"
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "split/series_check.h"
-
-namespace {
 
 // The pattern with %1, %2, ... replaced by the values, in one pass, so that a path
 // holding "%2" stays as it is. No trail byte of code page 936 is a '%'.
@@ -24,6 +23,8 @@ std::string Fill(const char* pattern, std::initializer_list<std::string> values)
     }
     return text;
 }
+
+namespace {
 
 std::string Number(uint64_t value) {
     return std::to_string(value);
@@ -69,8 +70,11 @@ int RunVerifyCommand(const std::vector<std::string>& args, Terminal& terminal) {
         return kExitFailed;
     }
     for (const SeriesFault& fault : report.faults) terminal.ShowMessage(Describe(fault, report));
-    if (!report.faults.empty()) return kExitFailed;
-    terminal.Print(Fill(cli_text::kSeries, {report.sourceName, Number(report.count),
-                                            Number(report.chunkSize), Number(report.totalBytes)}));
-    return kExitDone;
+    if (report.faults.empty()) {
+        terminal.Print(
+            Fill(cli_text::kSeries, {report.sourceName, Number(report.count),
+                                     Number(report.chunkSize), Number(report.totalBytes)}));
+    }
+    const bool contentsHold = VerifyContents(CommandLinePath(args[0]), report.sourceName, terminal);
+    return report.faults.empty() && contentsHold ? kExitDone : kExitFailed;
 }
