@@ -20,11 +20,15 @@ bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-// A name that stays inside the folder on every system: no separator, no drive or
-// stream, no NUL, and neither "." nor "..".
+// A name that stays inside the folder: no separator, no drive or stream on Windows,
+// no NUL, and neither "." nor "..".
 bool IsPlainName(const std::string& name) {
     if (name.empty() || name == "." || name == "..") return false;
+#ifdef _WIN32
     return name.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
+#else
+    return name.find_first_of(std::string("/\0", 2)) == std::string::npos;
+#endif
 }
 
 bool Unescape(const std::string& escaped, std::string& name) {

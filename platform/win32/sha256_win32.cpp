@@ -1,8 +1,15 @@
 // CryptoAPI: PROV_RSA_AES holds SHA-256 from Windows XP SP3 on.
-#include <wincrypt.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <wincrypt.h>
 
 #include "platform/sha256.h"
+
+// The headers declare it only for builds that need XP SP3 or later; asked for at run
+// time, it is there from XP SP3 on, and older systems still start the program.
+#ifndef CALG_SHA_256
+#define CALG_SHA_256 (ALG_CLASS_HASH | ALG_TYPE_ANY | 12)  // ALG_SID_SHA_256
+#endif
 
 Sha256::Sha256() {
     HCRYPTPROV provider = 0;
