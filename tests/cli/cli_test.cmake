@@ -74,6 +74,7 @@ if(CASE STREQUAL "usage")
     run(--help)
     expect("status of --help" "${status}" 0)
     foreach(line "quillet-cli split SOURCE [--size MB | --parts N]" "quillet-cli verify PIECE"
+                 "quillet-cli repair PIECE" "--parity"
                  "[--folders] [--dry-run]\n" "  2  ")
         encoded("${line}" wanted)
         string(FIND "${out}" "${wanted}" at)
