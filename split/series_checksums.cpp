@@ -1,6 +1,7 @@
 #include "split/series_checksums.h"
 
 #include "platform/file.h"
+#include "platform/file_exception.h"
 #include "platform/folder.h"
 #include "platform/path.h"
 #include "platform/whole_file.h"
@@ -66,10 +67,12 @@ void SplitChecksums::Start() {
     if (!m_bChecksums) return;
     m_nChunk = ChunkBytes(*m_fields.m_fChunkBytes);
     CFile source;
-    uint64_t length = 0;
-    if (source.Open(m_fields.m_strSourcePath, CFile::modeRead | CFile::shareDenyWrite)) {
-        length = source.GetLength();
+    CFileException error(CFileException::none, 0);
+    if (!source.Open(m_fields.m_strSourcePath, CFile::modeRead | CFile::shareDenyWrite, &error)) {
+        error.m_strFileName = m_fields.m_strSourcePath;
+        throw error;
     }
+    const uint64_t length = source.GetLength();
     const uint64_t count = length / m_nChunk + (length % m_nChunk != 0 ? 1 : 0);
     std::vector<DigestPlan> pieces;
     for (uint64_t i = 0; i < count; ++i) {
