@@ -34,7 +34,7 @@ class SplitChecksums {
 
 // A piece, or the spare, that does not hold what the checksum file says.
 struct ContentFault {
-    enum Kind { kDiffers, kMissing, kNotListed };
+    enum Kind { kDiffers, kNotListed };
     Kind kind;
     std::string path;
 };
