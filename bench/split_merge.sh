@@ -58,7 +58,9 @@ cd "$work" || exit 0
 BENCH_TIME_FILE=$work/time.txt
 
 # One row: LABEL CHECK COMMAND... CHECK is a file that must equal the source afterwards,
-# or "-". Each run starts with its outputs removed and the disk caught up.
+# or "-". Each run starts with its outputs removed and the disk caught up. The command
+# is paired with $ref, cat unless a row sets it.
+ref='cat src.bin > cat.bin'
 row() {
     local label=$1 check=$2
     shift 2
@@ -70,8 +72,8 @@ row() {
         sync
     }
     run_c() {
-        c=$(bench_time sh -c 'cat src.bin > cat.bin')
-        rm -f cat.bin
+        c=$(bench_time sh -c "$ref")
+        rm -rf cat.bin r ref.bin
         sync
     }
     : >pairs.txt
@@ -106,27 +108,52 @@ for size_mb in $sizes; do
         continue
     fi
     cat src.bin >/dev/null  # in the page cache, as cat's own copy finds it
-    "$cli" split src.bin --size 2 --into p2m --yes >/dev/null 2>&1
-    "$cli" split src.bin --parts 2 --into p2 --yes >/dev/null 2>&1
+    "$cli" split src.bin --size 2 --into p2m --yes --no-checksum >/dev/null 2>&1
+    "$cli" split src.bin --parts 2 --into p2 --yes --no-checksum >/dev/null 2>&1
+    # The same pieces with their checksum file beside them.
+    "$cli" split src.bin --size 2 --into s2m --yes >/dev/null 2>&1
+    "$cli" split src.bin --parts 2 --into s2 --yes >/dev/null 2>&1
     mkdir c && split -b 2M src.bin c/part.
     echo
     echo "$size_mb MiB ($(bench_load))"
     printf '%-34s %10s %10s   %s\n' "" "median" "cat" "ratio to cat: min median max   peak memory"
-    row "quillet-cli split --size 2" - "$cli" split src.bin --size 2 --into q --yes
+    row "quillet-cli split --size 2" - "$cli" split src.bin --size 2 --into q --yes --no-checksum
     row "quillet-cli merge of 2 MiB pieces" joined.bin "$cli" merge p2m/src0.bin.spt joined.bin
-    row "quillet-cli split --parts 2" - "$cli" split src.bin --parts 2 --into q --yes
+    row "quillet-cli split --parts 2" - "$cli" split src.bin --parts 2 --into q --yes --no-checksum
     row "quillet-cli merge of 2 pieces" joined.bin "$cli" merge p2/src0.bin.spt joined.bin
     row "split -b 2M" - sh -c 'mkdir q && split -b 2M src.bin q/part.'
     row "cat 2 MiB PIECES > DST" joined.bin sh -c 'cat c/part.* > joined.bin'
+    printf '%-34s %10s %10s   %s\n' "with checksums" "median" "without" \
+        "ratio to without: min median max   peak memory"
+    ref="$cli split src.bin --size 2 --into r --yes --no-checksum >/dev/null"
+    row "split --size 2" - "$cli" split src.bin --size 2 --into q --yes
+    ref="$cli merge p2m/src0.bin.spt ref.bin >/dev/null"
+    row "merge of 2 MiB pieces, checked" joined.bin "$cli" merge s2m/src0.bin.spt joined.bin
+    ref="$cli split src.bin --parts 2 --into r --yes --no-checksum >/dev/null"
+    row "split --parts 2" - "$cli" split src.bin --parts 2 --into q --yes
+    ref="$cli merge p2/src0.bin.spt ref.bin >/dev/null"
+    row "merge of 2 pieces, checked" joined.bin "$cli" merge s2/src0.bin.spt joined.bin
+    ref="$cli split src.bin --size 2 --into r --yes >/dev/null"
+    row "split --size 2 --parity / checksums" - "$cli" split src.bin --size 2 --into q --yes \
+        --parity
+    ref='cat src.bin > cat.bin'
     if [ -n "$wine_cli" ]; then
         row "quillet-cli.exe split (Wine)" - /usr/lib/wine/wine64 "$wine_cli" split src.bin \
-            --size 2 --into q --yes
+            --size 2 --into q --yes --no-checksum
         row "quillet-cli.exe merge (Wine)" joined.bin /usr/lib/wine/wine64 "$wine_cli" merge \
             p2m/src0.bin.spt joined.bin
+        ref="/usr/lib/wine/wine64 $wine_cli split src.bin --size 2 --into r --yes --no-checksum"
+        row "quillet-cli.exe split, checksums" - /usr/lib/wine/wine64 "$wine_cli" split src.bin \
+            --size 2 --into q --yes
+        ref="/usr/lib/wine/wine64 $wine_cli merge p2m/src0.bin.spt ref.bin"
+        row "quillet-cli.exe merge, checked" joined.bin /usr/lib/wine/wine64 "$wine_cli" merge \
+            s2m/src0.bin.spt joined.bin
+        ref='cat src.bin > cat.bin'
     fi
 done
 echo
 echo "$(bench_load) at the end"
 [ -n "$wine_cli" ] || echo "(the Windows console program was not measured under Wine)"
-echo "(ratio = wall time / that of cat SRC > DST run beside it; cat copies with copy_file_range;"
+echo "(ratio = wall time / that of cat SRC > DST run beside it, or of the run without checksums"
+echo " in the rows under \"with checksums\"; cat copies with copy_file_range;"
 echo " --size 2 writes 512 files per GiB, each of which costs its creation)"

@@ -4,9 +4,11 @@ namespace cli_text {
 
 const char kUsage[] =
     "用法:\n"
-    "  quillet-cli split SOURCE [--size MB | --parts N] [--into FOLDER] [--yes]\n"
+    "  quillet-cli split SOURCE [--size MB | --parts N] [--into FOLDER] [--yes] [--no-checksum | "
+    "--parity]\n"
     "  quillet-cli merge PIECE OUTPUT\n"
     "  quillet-cli verify PIECE\n"
+    "  quillet-cli repair PIECE\n"
     "  quillet-cli rename FOLDER (--sequence BASE [--increment N] [--number-first] | --extension "
     "EXT | --replace FIND WITH) [--folders] [--dry-run]\n"
     "  quillet-cli --help\n"
@@ -17,10 +19,17 @@ const char kUsage[] =
     "  --parts N       分割为 N 等份\n"
     "  --into FOLDER   存放分割文件的文件夹,默认为原文件旁以其名称命名的文件夹\n"
     "  --yes           文件夹已存在时直接使用,不再询问\n"
-    "merge   把 PIECE 所在文件夹中的整组分割文件合并为 OUTPUT\n"
+    "  --no-checksum   不写校验文件 SOURCE.sha256(默认写在分割文件旁,可用 sha256sum -c\n"
+    "                  --ignore-missing 检查)\n"
+    "  --parity        另写备用块 SOURCE.parity,可重建任意一个缺失或损坏的分割文件\n"
+    "merge   把 PIECE 所在文件夹中的整组分割文件合并为 OUTPUT;有校验文件时边合并边检查,\n"
+    "        指出内容不符的分割文件,以及 OUTPUT 是否与原文件相同\n"
     "verify  检查 PIECE 所在文件夹中合并时将取用的整组分割文件,不写入任何文件:\n"
     "        序号从 0 起齐全且不重复,各块的份数和分块大小相同,除最后一块外数据大小等于\n"
-    "        分块大小,文件长度等于文件头加数据大小\n"
+    "        分块大小,文件长度等于文件头加数据大小;有校验文件时还读取每个分割文件,\n"
+    "        指出内容不符的\n"
+    "repair  按校验文件找出缺失或损坏的一个分割文件,用其余分割文件和备用块重建它;\n"
+    "        缺失或损坏两个以上时不写入任何文件\n"
     "rename  按所选的一种规则重命名 FOLDER 中的文件(隐藏的除外)\n"
     "  --sequence BASE      改名为 BASE 加序号,保留扩展名\n"
     "  --increment N        序号的增量,默认 1,可为 0 或负数\n"
@@ -36,8 +45,8 @@ const char kUsage[] =
     "  控制台中显示每个字符;输出重定向到文件或管道时,写入的是 UTF-8 编码的文本\n"
     "\n"
     "退出状态:\n"
-    "  0  完成;verify: 分割文件完好\n"
-    "  1  被拒绝或失败,并说明原因;verify: 发现问题\n"
+    "  0  完成;verify: 分割文件完好;repair: 已重建或无需修复\n"
+    "  1  被拒绝或失败,并说明原因;verify、merge: 发现问题;repair: 无法修复\n"
     "  2  用法错误\n";
 
 const char kAskYesNo[] = " [y/N] ";

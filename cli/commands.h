@@ -2,6 +2,7 @@
 // returns the exit status.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,10 @@ int RunSplitCommand(const std::vector<std::string>& args, Terminal& terminal);
 int RunMergeCommand(const std::vector<std::string>& args, Terminal& terminal);
 int RunVerifyCommand(const std::vector<std::string>& args, Terminal& terminal);
 int RunRenameCommand(const std::vector<std::string>& args, Terminal& terminal);
+int RunRepairCommand(const std::vector<std::string>& args, Terminal& terminal);
+
+// The pattern with %1, %2, ... replaced by the values.
+std::string Fill(const char* pattern, std::initializer_list<std::string> values);
 
 // A path as the engines expect it: the system's separators, and a folder part even
 // for a bare name, since the engines take a path's folder from its last separator.

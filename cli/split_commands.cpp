@@ -1,5 +1,6 @@
 #include <optional>
 
+#include "cli/checked_commands.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "platform/file.h"
@@ -8,7 +9,9 @@
 #include "platform/number_parse.h"
 #include "platform/path.h"
 #include "platform/text.h"
+#include "split/checksum_file.h"
 #include "split/merge_engine.h"
+#include "split/series_checksums.h"
 #include "split/split_engine.h"
 
 namespace {
@@ -17,6 +20,8 @@ struct SplitArgs {
     std::string source;
     std::optional<std::string> size, parts, into;
     bool yes = false;
+    bool checksum = true;  // --no-checksum clears it
+    bool parity = false;
 };
 
 // False for anything the usage does not allow.
@@ -32,13 +37,18 @@ bool ParseSplitArgs(const std::vector<std::string>& args, SplitArgs& out) {
             *value = args[++i];
         } else if (a == "--yes") {
             out.yes = true;
+        } else if (a == "--no-checksum") {
+            out.checksum = false;
+        } else if (a == "--parity") {
+            out.parity = true;
         } else if (a.compare(0, 2, "--") == 0 || !out.source.empty() || a.empty()) {
             return false;
         } else {
             out.source = a;
         }
     }
-    return !out.source.empty() && !(out.size && out.parts);
+    // The spare is found, and checked, through the checksum file.
+    return !out.source.empty() && !(out.size && out.parts) && (out.checksum || !out.parity);
 }
 
 std::string RangeMessage() {
@@ -117,15 +127,21 @@ int RunSplitCommand(const std::vector<std::string>& argList, Terminal& terminal)
     if (!ParseSplitArgs(argList, args)) return kExitUsage;
     CFile source;
     CFileException error(CFileException::none, 0);
-    if (!source.Open(CommandLinePath(args.source),
-                     CFile::modeRead | CFile::shareExclusive | CFile::typeBinary, &error)) {
+    // The digests read the source beside the split, so it is shared with readers only.
+    const unsigned share = args.checksum ? CFile::shareDenyWrite : CFile::shareExclusive;
+    if (!source.Open(CommandLinePath(args.source), CFile::modeRead | share | CFile::typeBinary,
+                     &error)) {
         terminal.ShowMessage(error.ErrorMessage());
         return kExitFailed;
     }
     SplitFields fields = FieldsFor(args, source);
     terminal.SetAssumeYes(args.yes);
     terminal.SetExchange([&] { return ExchangeSplitFields(args, fields, terminal); });
-    return Finish(SplitFile(source, fields, terminal), terminal);
+    SplitChecksums checksums(fields, args.checksum, args.parity);
+    StartAtCopy notify(terminal, [&] { checksums.Start(); });
+    const Outcome outcome = SplitFile(source, fields, notify);
+    if (outcome.ok()) checksums.Finish();
+    return Finish(outcome, terminal);
 }
 
 int RunMergeCommand(const std::vector<std::string>& args, Terminal& terminal) {
@@ -135,6 +151,9 @@ int RunMergeCommand(const std::vector<std::string>& args, Terminal& terminal) {
     const std::string piece = CommandLinePath(args[0]);
     const std::string output = CommandLinePath(args[1]);
     MergeFields fields{piece, path::FolderOf(piece), output, path::FolderOf(output)};
+    ChecksumList list;
+    const std::string checksumPath = FindChecksumFile(piece, list);
+    if (!checksumPath.empty()) return RunCheckedMerge(fields, checksumPath, list, terminal);
     MergeState state;
     return Finish(MergeEngine(fields, state, terminal).MergePieces(), terminal);
 }

@@ -1,13 +1,12 @@
 #include <initializer_list>
 #include <string>
 
+#include "cli/checked_commands.h"
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/terminal.h"
 #include "split/series_check.h"
-
-namespace {
 
 // The pattern (a program text) in UTF-8 with %1, %2, ... replaced by the values, in
 // one pass, so that a path holding "%2" stays as it is.
@@ -26,6 +25,8 @@ std::string Fill(const char* pattern, std::initializer_list<std::string> values)
     }
     return text;
 }
+
+namespace {
 
 std::string Number(uint64_t value) {
     return std::to_string(value);
@@ -71,9 +72,11 @@ int RunVerifyCommand(const std::vector<std::string>& args, Terminal& terminal) {
         return kExitFailed;
     }
     for (const SeriesFault& fault : report.faults) terminal.ShowUtf8(Describe(fault, report));
-    if (!report.faults.empty()) return kExitFailed;
-    terminal.PrintUtf8(
-        Fill(cli_text::kSeries, {report.sourceName, Number(report.count), Number(report.chunkSize),
-                                 Number(report.totalBytes)}));
-    return kExitDone;
+    if (report.faults.empty()) {
+        terminal.PrintUtf8(
+            Fill(cli_text::kSeries, {report.sourceName, Number(report.count),
+                                     Number(report.chunkSize), Number(report.totalBytes)}));
+    }
+    const bool contentsHold = VerifyContents(CommandLinePath(args[0]), report.sourceName, terminal);
+    return report.faults.empty() && contentsHold ? kExitDone : kExitFailed;
 }

@@ -3,7 +3,7 @@
 set -euo pipefail
 [ "$(id -u)" = 0 ] && SUDO= || SUDO=sudo
 
-packages=(cmake ninja-build g++ clang libclang-rt-dev googletest
+packages=(cmake ninja-build g++ clang libclang-rt-dev googletest libssl-dev
           mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb fonts-wqy-microhei fonts-wine
           locales imagemagick util-linux coreutils time dosfstools fusefat)
 # The 32-bit Windows tests run under 32-bit Wine where the machine executes 32-bit code,

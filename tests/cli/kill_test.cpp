@@ -228,6 +228,7 @@ class SplitScenario : public Scenario {
     }
     std::vector<std::string> CheckFinished() const override {
         std::vector<std::string> problems = CheckOthers();
+        if (!fs::exists(Checksums())) problems.push_back("no checksum file");
         for (size_t i = 0; i < m_expected.size(); ++i) {
             if (Read(Piece(i)) != m_expected[i]) {
                 problems.push_back("piece " + std::to_string(i) + " is not whole");
@@ -265,11 +266,23 @@ class SplitScenario : public Scenario {
             allowed.insert(name);
         }
         for (size_t i = 0; i < m_expected.size(); ++i) allowed.insert(Piece(i).filename());
+        allowed.insert(Checksums().filename());
         for (const std::string& n : Names(m_pieces)) {
-            if (!allowed.count(n)) problems.push_back("an unexpected entry " + n);
+            // A kill leaves the checksum file's temporary behind, never a part of it.
+            const bool temporary = n.rfind("movie.bin.sha256.", 0) == 0;
+            if (!allowed.count(n) && !temporary) problems.push_back("an unexpected entry " + n);
+        }
+        // Whole or absent: every piece's line and the source's, which comes after them.
+        if (fs::exists(Checksums())) {
+            const std::string text = Read(Checksums());
+            const size_t lines = std::count(text.begin(), text.end(), '\n');
+            if (lines != m_expected.size() + 2 || text.find("  movie.bin\n") == std::string::npos) {
+                problems.push_back("a checksum file that is not whole");
+            }
         }
         return problems;
     }
+    fs::path Checksums() const { return m_pieces / "movie.bin.sha256"; }
 
     fs::path m_source, m_pieces;
     std::string m_bytes;

@@ -6,6 +6,7 @@
 #include "faults/fault_checks.h"
 #include "faults/scratch_disk.h"
 #include "split/piece_format.h"
+#include "split/series_checksums.h"
 #include "split/split_fixture.h"
 
 namespace {
@@ -92,6 +93,25 @@ TEST_F(FaultFullDisk, MergeWithNoRoomForTheOutputCreatesNothing) {
     EXPECT_EQ(outcome.status, Outcome::kFailed);
     EXPECT_EQ(notify.events, (std::vector<std::string>{"wait on", "wait off"}));
     EXPECT_EQ(NamesIn(disk.path()), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+// Two pieces fit, their spare does not: neither it nor the checksum file appears, not
+// even in part, and no temporary is left.
+TEST_F(FaultFullDisk, SpareThatDoesNotFitLeavesNeitherFile) {
+    ScratchDisk disk(DiskKind::kSmall);
+    REQUIRE_FAULT_SETUP(disk.why());
+    source.Close();
+    dir.WriteFile("s.bin", Pattern(2 * kPieceBytes));
+    SplitFields f = FieldsFor("s.bin");
+    f.m_strTargetFolder = disk.Join("pieces") + path::kSeparator;
+    f.m_nMode = 0;
+    f.m_nPartCount = 2;
+    SplitChecksums files(f, true, true);
+    Recorder notify;
+    notify.onRange = [&] { files.Start(); };
+    ASSERT_TRUE(Split(f, notify).ok());
+    EXPECT_NE(FileErrorText([&] { files.Finish(); }), "");
+    EXPECT_EQ(NamesIn(disk.Join("pieces")), (std::vector<std::string>{"s0.bin.spt", "s1.bin.spt"}));
 }
 
 }  // namespace

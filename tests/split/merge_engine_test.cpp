@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include <filesystem>
+#include <fstream>
+#include <set>
 
 #include "platform/file_exception.h"
 #include "split/piece_format.h"
+#include "split/repair.h"
+#include "split/series_checksums.h"
 #include "split/split_texts.h"
 #include "split_fixture.h"
 
@@ -21,6 +23,7 @@ struct RoundTrip {
     int32_t parts;  // 0: by chunk size
     float chunkMB;
     uint64_t pieces;
+    bool checksums = false;  // the checksum file and the spare lie beside the pieces
 };
 
 TEST_F(MergeEngineTest, RoundTripsByteForByte) {
@@ -30,13 +33,21 @@ TEST_F(MergeEngineTest, RoundTripsByteForByte) {
         {"exactly one chunk", 2097152, 0, 2.0f, 1},
         {"twelve pieces, listed 0 1 10 11 2 ...", 12 * 1001, 12, 2.0f, 12},
         {"more pieces than the size table", 1100, 1100, 2.0f, 1100},
+        // "spt" in the folder makes both of them candidates, whatever the listing's order.
+        {"checksum file and spare beside, spt in the folder", 12 * 1001, 12, 2.0f, 12, true},
     };
     int n = 0;
     for (const RoundTrip& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string name = "src" + std::to_string(n++) + ".dat";
+        const std::string name = (c.checksums ? "spt" : "src") + std::to_string(n++) + ".dat";
         const std::string bytes = Pattern(c.length, n);
         SplitFields f = SplitNew(name, bytes, c.parts, c.chunkMB);
+        if (c.checksums) {
+            SplitChecksums files(f, true, true);
+            files.Start();
+            files.Finish();
+            ASSERT_TRUE(fs::exists(f.m_strTargetFolder + name + ".parity"));
+        }
         Recorder notify;
         // Any piece of the series will do; take one from the middle.
         ASSERT_TRUE(Merge(PieceName(f, c.pieces / 2), dir.Join(name + ".out"), notify).ok());
@@ -168,6 +179,54 @@ TEST_F(MergeEngineTest, PieceRewrittenAfterTheScanWithAnotherCountStillJoinsEver
     };
     ASSERT_TRUE(Merge(first, dir.Join("r.out"), notify).ok());
     EXPECT_EQ(dir.ReadFile("r.out"), bytes);
+}
+
+// Piece i missing or damaged comes back byte for byte; two lost, or a damaged spare,
+// leave the folder as it was.
+TEST_F(MergeEngineTest, RepairRebuildsOneLostPieceFromTheSpare) {
+    const std::string bytes = Pattern(4 * 1000 - 7, 9);
+    SplitFields f = SplitNew("v.bin", bytes, 4);
+    SplitChecksums files(f, true, true);
+    files.Start();
+    files.Finish();
+    std::vector<std::string> pieces;
+    for (uint64_t i = 0; i < 4; ++i) pieces.push_back(Read(PieceName(f, i)));
+    const auto Damage = [&](uint64_t i, bool remove) {
+        if (remove) {
+            fs::remove(PieceName(f, i));
+        } else {
+            std::string changed = pieces[i];
+            changed[changed.size() / 2] ^= 1;
+            std::ofstream(PieceName(f, i), std::ios::binary) << changed;
+        }
+    };
+    for (uint64_t i = 0; i < 4; ++i) {
+        for (bool remove : {true, false}) {
+            SCOPED_TRACE(std::to_string(i) + (remove ? " missing" : " damaged"));
+            Damage(i, remove);
+            EXPECT_EQ(RepairSeries(PieceName(f, (i + 1) % 4)).result, RepairReport::kRebuilt);
+            EXPECT_EQ(Read(PieceName(f, i)), pieces[i]);
+        }
+    }
+    const auto Listing = [&] {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(f.m_strTargetFolder)) {
+            names.insert(e.path().filename().string() + ":" + std::to_string(e.file_size()));
+        }
+        return names;
+    };
+    Damage(0, true);
+    Damage(2, false);
+    const std::set<std::string> before = Listing();
+    EXPECT_EQ(RepairSeries(PieceName(f, 1)).result, RepairReport::kTooMany);
+    EXPECT_EQ(Listing(), before);
+    std::ofstream(PieceName(f, 2), std::ios::binary) << pieces[2];
+    const std::string spare = f.m_strTargetFolder + "v.bin.parity";
+    std::fstream(spare, std::ios::in | std::ios::out | std::ios::binary)
+        .seekp(-1, std::ios::end)
+        .put('!');
+    EXPECT_EQ(RepairSeries(PieceName(f, 1)).result, RepairReport::kSpareDamaged);
+    EXPECT_FALSE(fs::exists(PieceName(f, 0)));
 }
 
 }  // namespace

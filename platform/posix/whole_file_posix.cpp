@@ -1,0 +1,29 @@
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/posix/os_error_posix.h"
+#include "platform/whole_file.h"
+
+namespace whole_file {
+
+void Sync(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) os_error::ThrowErrno(errno, path);
+    const bool synced = fsync(fd) == 0;
+    const int err = errno;
+    close(fd);
+    if (!synced && err != EINVAL) os_error::ThrowErrno(err, path);
+}
+
+void Replace(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) os_error::ThrowErrno(errno, to);
+}
+
+bool Remove(const std::string& path) {
+    return unlink(path.c_str()) == 0;
+}
+
+}  // namespace whole_file

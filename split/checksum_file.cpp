@@ -1,0 +1,154 @@
+#include "split/checksum_file.h"
+
+#include <algorithm>
+
+#include "platform/file.h"
+#include "platform/folder.h"
+#include "platform/path.h"
+
+namespace {
+
+constexpr size_t kDigestDigits = 64;
+// Far above the lines of the longest series; a larger file is no checksum file of ours.
+constexpr uint64_t kLargestChecksumFile = 64u << 20;
+
+bool EndsWith(const std::string& s, const std::string& end) {
+    return s.size() > end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// A name that stays inside the folder: no separator, no drive or stream on Windows,
+// no NUL, and neither "." nor "..".
+bool IsPlainName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+#ifdef _WIN32
+    return name.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
+#else
+    return name.find_first_of(std::string("/\0", 2)) == std::string::npos;
+#endif
+}
+
+bool Unescape(const std::string& escaped, std::string& name) {
+    name.clear();
+    for (size_t i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] != '\\') {
+            name += escaped[i];
+            continue;
+        }
+        if (++i == escaped.size()) return false;
+        const char c = escaped[i];
+        if (c == '\\') {
+            name += '\\';
+        } else if (c == 'n') {
+            name += '\n';
+        } else if (c == 'r') {
+            name += '\r';
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// One line without its LF: false when it is not "<hex> <space or *><name>".
+bool ParseLine(std::string line, ChecksumLine& out) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();  // a file saved with CRLF
+    const bool escaped = !line.empty() && line[0] == '\\';
+    const size_t start = escaped ? 1 : 0;
+    if (line.size() < start + kDigestDigits + 3) return false;
+    out.hex = line.substr(start, kDigestDigits);
+    if (!std::all_of(out.hex.begin(), out.hex.end(), IsHexDigit)) return false;
+    std::transform(out.hex.begin(), out.hex.end(), out.hex.begin(),
+                   [](char c) { return c >= 'A' && c <= 'F' ? char(c - 'A' + 'a') : c; });
+    const size_t mark = start + kDigestDigits;
+    if (line[mark] != ' ' || (line[mark + 1] != ' ' && line[mark + 1] != '*')) return false;
+    const std::string rest = line.substr(mark + 2);
+    if (!escaped) {
+        out.name = rest;
+    } else if (!Unescape(rest, out.name)) {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+const ChecksumLine* ChecksumList::Find(const std::string& name) const {
+    for (const ChecksumLine& line : lines) {
+        if (line.name == name) return &line;
+    }
+    return nullptr;
+}
+
+std::string FormatChecksums(const std::vector<ChecksumLine>& lines) {
+    // Starts with a comment, not a digit, so that a merge that reads this file's head
+    // as a piece header takes no number from it.
+    std::string text = "# SHA-256: sha256sum -c --ignore-missing\n";
+    for (const ChecksumLine& line : lines) {
+        std::string name;
+        for (char c : line.name) {
+            name += c == '\\' ? "\\\\" : c == '\n' ? "\\n" : c == '\r' ? "\\r" : std::string(1, c);
+        }
+        text += (name != line.name ? "\\" : "") + line.hex + "  " + name + "\n";
+    }
+    return text;
+}
+
+ChecksumList ParseChecksums(const std::string& text) {
+    ChecksumList list;
+    size_t number = 0;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
+        ++number;
+        if (line.empty() || line[0] == '#' || line == "\r") continue;
+        ChecksumLine parsed;
+        if (ParseLine(line, parsed) && IsPlainName(parsed.name) && !list.Find(parsed.name)) {
+            list.lines.push_back(std::move(parsed));
+        } else {
+            list.badLines.push_back(number);
+        }
+    }
+    return list;
+}
+
+bool ReadChecksumFile(const std::string& path, ChecksumList& list) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) return false;
+    const uint64_t length = file.GetLength();
+    if (length > kLargestChecksumFile) return false;
+    std::string text(static_cast<size_t>(length), '\0');
+    text.resize(file.Read(&text[0], text.size()));
+    list = ParseChecksums(text);
+    return true;
+}
+
+std::string FindChecksumFile(const std::string& piecePath, ChecksumList& list) {
+    const std::string folderPath = path::FolderOf(piecePath);
+    const std::string pieceName = path::NameOf(piecePath);
+    std::vector<folder::Entry> entries;
+    if (!folder::List(folderPath, entries)) return std::string();
+    std::vector<std::string> names;
+    for (const folder::Entry& entry : entries) {
+        if (!entry.isDirectory && EndsWith(entry.name, kChecksumSuffix)) {
+            names.push_back(entry.name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        const std::string candidate = folderPath + path::kSeparator + name;
+        if (ReadChecksumFile(candidate, list) && list.Find(pieceName)) return candidate;
+    }
+    list = ChecksumList();
+    return std::string();
+}
+
+std::string SourceNameOfChecksumFile(const std::string& checksumPath) {
+    const std::string name = path::NameOf(checksumPath);
+    return name.substr(0, name.size() - (sizeof(kChecksumSuffix) - 1));
+}
