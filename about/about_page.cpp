@@ -3,6 +3,7 @@
 #include "app/framework/paint_dc.h"
 #include "app/framework/shell_open.h"
 #include "app/framework/win_app.h"
+#include "platform/win32/wide.h"
 #include "res/resource.h"
 
 namespace {
@@ -57,8 +58,9 @@ void CMyPropertyPage5::OnPaint() {
     for (int i = 0; i < about_links::kCount; ++i) {
         const about_links::Link& link = about_links::kLinks[i];
         const int x = about_links::kLeft;
-        dc.TextOut(x, link.y, link.text);
-        const SIZE size = dc.GetTextExtent(link.text);
+        const std::wstring text = wide::FromCp936(link.text);
+        dc.TextOut(x, link.y, text);
+        const SIZE size = dc.GetTextExtent(text);
         m_rcLink[i] = {x, link.y, x + size.cx, link.y + size.cy};
         const int underline = link.y + size.cy + kUnderlineGap;
         dc.FillSolidRect({x, underline, x + size.cx, underline + 1}, kLinkColour);
@@ -96,5 +98,5 @@ int CMyPropertyPage5::LinkAt(POINT point) const {
 }
 
 void CMyPropertyPage5::ShowHandCursor() const {
-    ::SetCursor(::LoadCursorA(AfxGetApp()->m_hInstance, MAKEINTRESOURCEA(IDC_HAND_LINK)));
+    ::SetCursor(::LoadCursorW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(IDC_HAND_LINK)));
 }
