@@ -2,6 +2,7 @@
 
 #include "app/framework/exception_report.h"
 #include "app/framework/property_page.h"
+#include "app/framework/session_end.h"
 #include "app/framework/win_app.h"
 #include "platform/framework_texts.h"
 #include "platform/win32/wide.h"
@@ -92,6 +93,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT msg, LPARAM /*lParam*
     if (msg != PSCB_INITIALIZED || !g_pSheetStarting) return 0;
     CPropertySheet* sheet = g_pSheetStarting;
     sheet->m_hWnd = hWnd;
+    RefuseSessionEndWhileBlocked(hWnd);
     try {
         sheet->OnInitDialog();
     } catch (...) {
