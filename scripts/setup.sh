@@ -32,3 +32,10 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
     $SUDO localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi
+# The window's texts are also tested under code pages 1252 (en_US) and 932 (ja_JP).
+if ! locale -a 2>/dev/null | grep -qi '^en_US\.utf-\?8$'; then
+    $SUDO localedef -i en_US -f UTF-8 en_US.UTF-8
+fi
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    $SUDO localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi
