@@ -1,5 +1,6 @@
 #include "about/about_page.h"
 
+#include "app/framework/chinese_font.h"
 #include "app/framework/paint_dc.h"
 #include "app/framework/shell_open.h"
 #include "app/framework/win_app.h"
@@ -54,6 +55,9 @@ bool CMyPropertyPage5::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
 
 void CMyPropertyPage5::OnPaint() {
     CPaintDC dc(m_hWnd);
+    // The links are drawn and measured in the same font, so they are hit where drawn.
+    HFONT chinese = ChineseFontLike(static_cast<HFONT>(::GetCurrentObject(dc.m_hDC, OBJ_FONT)));
+    HGDIOBJ previousFont = chinese ? ::SelectObject(dc.m_hDC, chinese) : nullptr;
     dc.SetTextColor(kLinkColour);
     for (int i = 0; i < about_links::kCount; ++i) {
         const about_links::Link& link = about_links::kLinks[i];
@@ -67,6 +71,7 @@ void CMyPropertyPage5::OnPaint() {
         // The fill left the background blue; the next link's cell is white again.
         if (i + 1 < about_links::kCount) dc.SetBkColor(kCellColour);
     }
+    if (previousFont) ::SelectObject(dc.m_hDC, previousFont);
 }
 
 void CMyPropertyPage5::OnMouseMove(UINT /*flags*/, POINT point) {

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "app/framework/chinese_font.h"
 #include "app/framework/data_exchange.h"
 #include "app/framework/exception_report.h"
 #include "app/framework/user_exception.h"
@@ -127,6 +128,7 @@ bool CDialog::IsOwnControl(HWND hWnd) const {
 bool CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
         case WM_INITDIALOG:
+            UseChineseFontWhereNeeded(m_hWnd);
             result = OnInitDialog();
             return true;
         case WM_COMMAND:

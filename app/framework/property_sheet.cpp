@@ -1,5 +1,6 @@
 #include "app/framework/property_sheet.h"
 
+#include "app/framework/chinese_font.h"
 #include "app/framework/exception_report.h"
 #include "app/framework/property_page.h"
 #include "app/framework/session_end.h"
@@ -94,6 +95,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT msg, LPARAM /*lParam*
     CPropertySheet* sheet = g_pSheetStarting;
     sheet->m_hWnd = hWnd;
     RefuseSessionEndWhileBlocked(hWnd);
+    UseChineseFontWhereNeeded(hWnd);  // the tab labels
     try {
         sheet->OnInitDialog();
     } catch (...) {
