@@ -116,6 +116,19 @@ TEST_F(SplitPageTest, ANameWithTwoDotsLosesOnlyItsLastExtensionFromTheTitle) {
     EXPECT_TRUE(fs::exists(m_folder / L"a.b" / L"a.b1.c.spt"));
 }
 
+TEST_F(SplitPageTest, ANameOutsideCodePage936IsPickedAndItsPiecesAreNamedFromIt) {
+    const std::wstring title = L"\x65C5\x884C\U0001F600";  // 旅行 and an emoji
+    const fs::path source = MakeFile(title + L".mp4", 3000);
+    ASSERT_TRUE(ChooseSource(source));
+    EXPECT_EQ(Text(IDC_SPLIT_SOURCE_PATH), source.wstring());
+    EXPECT_EQ(Text(IDC_SPLIT_TARGET_FOLDER), (m_folder / (title + L"\\")).wstring());
+    SplitInTwo();
+    EXPECT_TRUE(ReadBytes(m_folder / title / (title + L"0.mp4.spt")) ==
+                PieceBytes(0, 2, 1500, Pattern(1500)))
+        << "the first piece is missing or differs";
+    EXPECT_TRUE(fs::exists(m_folder / title / (title + L"1.mp4.spt")));
+}
+
 TEST_F(SplitPageTest, AFolderChosenBeforeAnySourceEndsInTwoSeparators) {
     HWND browser = OpenDialog(IDC_SPLIT_BROWSE_TARGET);
     ASSERT_NE(browser, nullptr);
