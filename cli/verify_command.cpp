@@ -3,16 +3,18 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/terminal.h"
 #include "split/series_check.h"
 
 namespace {
 
-// The pattern with %1, %2, ... replaced by the values, in one pass, so that a path
-// holding "%2" stays as it is. No trail byte of code page 936 is a '%'.
+// The pattern (a program text) in UTF-8 with %1, %2, ... replaced by the values, in
+// one pass, so that a path holding "%2" stays as it is.
 std::string Fill(const char* pattern, std::initializer_list<std::string> values) {
+    const std::string utf8 = console::FromText(pattern);
     std::string text;
-    for (const char* p = pattern; *p; ++p) {
+    for (const char* p = utf8.c_str(); *p; ++p) {
         const size_t n =
             p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? size_t(p[1] - '1') : values.size();
         if (n < values.size()) {
@@ -68,9 +70,10 @@ int RunVerifyCommand(const std::vector<std::string>& args, Terminal& terminal) {
         terminal.ReportEnd(outcome.reason);
         return kExitFailed;
     }
-    for (const SeriesFault& fault : report.faults) terminal.ShowMessage(Describe(fault, report));
+    for (const SeriesFault& fault : report.faults) terminal.ShowUtf8(Describe(fault, report));
     if (!report.faults.empty()) return kExitFailed;
-    terminal.Print(Fill(cli_text::kSeries, {report.sourceName, Number(report.count),
-                                            Number(report.chunkSize), Number(report.totalBytes)}));
+    terminal.PrintUtf8(
+        Fill(cli_text::kSeries, {report.sourceName, Number(report.count), Number(report.chunkSize),
+                                 Number(report.totalBytes)}));
     return kExitDone;
 }

@@ -24,10 +24,11 @@ struct Scenario {
     enum { kDone, kTaken, kEitherWay } ends;  // kTaken: the run meets a taken name
 };
 
+// Windows ignores case and drops a name's trailing dots and spaces.
 #ifdef _WIN32
-constexpr auto kTakenWhereCaseIsIgnored = Scenario::kTaken;
+constexpr auto kTakenOnWindows = Scenario::kTaken;
 #else
-constexpr auto kTakenWhereCaseIsIgnored = Scenario::kDone;
+constexpr auto kTakenOnWindows = Scenario::kDone;
 #endif
 
 void Replace(RenameSettings& s, const char* find, const char* with) {
@@ -99,7 +100,27 @@ const std::vector<Scenario>& Scenarios() {
          {"A.TXT", "b.txt"},
          {},
          [](RenameSettings& s) { Replace(s, "b", "a"); },
-         kTakenWhereCaseIsIgnored},
+         kTakenOnWindows},
+        {"names that differ in the case of a letter outside ASCII",
+         {u8"É.txt", "b.txt"},
+         {},
+         [](RenameSettings& s) { Replace(s, "b", u8"é"); },
+         kTakenOnWindows},
+        {"a trailing dot that makes the name of another entry",
+         {"a.txt", "a"},
+         {},
+         [](RenameSettings& s) { Extension(s, ""); },
+         kTakenOnWindows},
+        {"a trailing dot that leaves the name as it was",
+         {"a.txt"},
+         {},
+         [](RenameSettings& s) { Replace(s, ".txt", ".txt."); },
+         Scenario::kDone},
+        {"trailing dots and spaces that make a free name",
+         {"a.txt"},
+         {},
+         [](RenameSettings& s) { Replace(s, ".txt", ". . "); },
+         Scenario::kDone},
         {"a forbidden character, refused before anything",
          {"a.txt"},
          {},
