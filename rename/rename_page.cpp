@@ -4,16 +4,12 @@
 #include "app/framework/folder_picker.h"
 #include "app/framework/shell_open.h"
 #include "platform/engine_notifications.h"
-#include "platform/win32/wide.h"
 #include "rename/rename_engine.h"
-#include "rename/rename_texts.h"
 #include "res/resource.h"
 
 namespace {
 
 const char kFolderPickerTitle[] = "选择保存位置...";
-// A drive root such as "C:\" is too short to be worked in.
-constexpr size_t kMinFolderBytes = 4;
 
 // A run shows its two notices in the page's plain box and opens folders through the
 // shell; it has no progress, no wait cursor and no questions.
@@ -103,12 +99,6 @@ void CMyPropertyPage3::OnExecute() {
     // would surprise the user.
     if (!UpdateData(true)) return;
     PageNotifications notify(*this);
-    // The folder's length counts in the bytes the window has always counted, code page
-    // 936, not in those of the UTF-8 the field now holds.
-    if (wide::ToCp936(wide::FromUtf8(m_strFolder)).size() < kMinFolderBytes) {
-        notify.ShowMessage(rename_text::kNoFolder);
-        return;
-    }
     RunBatchRename(*this, m_nSerial, notify);
 }
 

@@ -4,7 +4,6 @@
 
 #include "app/framework/win_app.h"
 #include "platform/path.h"
-#include "platform/text.h"
 #include "platform/win32/wide.h"
 
 namespace {
@@ -67,13 +66,13 @@ std::string CFileDialog::GetPathName() const {
 // Taken from the full path, not from the system's 64-character title buffer, so that
 // long names come out whole.
 std::string CFileDialog::GetFileName() const {
-    return path::NameOf(GetPathName(), text::CodePage::kUtf8);
+    return path::NameOf(GetPathName());
 }
 
 std::string CFileDialog::GetFileTitle() const {
-    return path::TitleOf(GetFileName(), text::CodePage::kUtf8);
+    return path::TitleOf(GetFileName());
 }
 
 std::string CFileDialog::GetFileExt() const {
-    return path::ExtensionOf(GetFileName(), text::CodePage::kUtf8);
+    return path::ExtensionOf(GetFileName());
 }

@@ -36,7 +36,7 @@ CWinApp::~CWinApp() {
 }
 
 std::string CWinApp::TitleFromModulePath(const std::string& modulePath) {
-    return path::TitleOf(path::NameOf(modulePath, text::CodePage::kUtf8), text::CodePage::kUtf8);
+    return path::TitleOf(path::NameOf(modulePath));
 }
 
 void CWinApp::BeginWaitCursor() {
