@@ -1,8 +1,10 @@
 #include "about/about_page.h"
 
+#include "app/framework/chinese_font.h"
 #include "app/framework/paint_dc.h"
 #include "app/framework/shell_open.h"
 #include "app/framework/win_app.h"
+#include "platform/win32/wide.h"
 #include "res/resource.h"
 
 namespace {
@@ -53,18 +55,23 @@ bool CMyPropertyPage5::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
 
 void CMyPropertyPage5::OnPaint() {
     CPaintDC dc(m_hWnd);
+    // The links are drawn and measured in the same font, so they are hit where drawn.
+    HFONT chinese = ChineseFontLike(static_cast<HFONT>(::GetCurrentObject(dc.m_hDC, OBJ_FONT)));
+    HGDIOBJ previousFont = chinese ? ::SelectObject(dc.m_hDC, chinese) : nullptr;
     dc.SetTextColor(kLinkColour);
     for (int i = 0; i < about_links::kCount; ++i) {
         const about_links::Link& link = about_links::kLinks[i];
         const int x = about_links::kLeft;
-        dc.TextOut(x, link.y, link.text);
-        const SIZE size = dc.GetTextExtent(link.text);
+        const std::wstring text = wide::FromCp936(link.text);
+        dc.TextOut(x, link.y, text);
+        const SIZE size = dc.GetTextExtent(text);
         m_rcLink[i] = {x, link.y, x + size.cx, link.y + size.cy};
         const int underline = link.y + size.cy + kUnderlineGap;
         dc.FillSolidRect({x, underline, x + size.cx, underline + 1}, kLinkColour);
         // The fill left the background blue; the next link's cell is white again.
         if (i + 1 < about_links::kCount) dc.SetBkColor(kCellColour);
     }
+    if (previousFont) ::SelectObject(dc.m_hDC, previousFont);
 }
 
 void CMyPropertyPage5::OnMouseMove(UINT /*flags*/, POINT point) {
@@ -96,5 +103,5 @@ int CMyPropertyPage5::LinkAt(POINT point) const {
 }
 
 void CMyPropertyPage5::ShowHandCursor() const {
-    ::SetCursor(::LoadCursorA(AfxGetApp()->m_hInstance, MAKEINTRESOURCEA(IDC_HAND_LINK)));
+    ::SetCursor(::LoadCursorW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(IDC_HAND_LINK)));
 }

@@ -7,5 +7,7 @@ extern const char kAlreadyRunning[];
 extern const char kSheetTitle[];
 // Opened when the program ends; the About page's last link opens the same page.
 extern const char kExitPage[];
+// Why the session may not end while a split or merge runs.
+extern const char kRunBlocksSessionEnd[];
 
 }  // namespace app_text

@@ -16,7 +16,7 @@ struct Roots {
 // True when "sysflag" holds the number 1 (read as 4 little-endian bytes).
 bool RegistrationSuppressed(const Roots& roots = Roots());
 
-// Writes "Installed" = 1, ".spt" = "sptfile" and the icon reference modulePath + ",0",
+// Writes "Installed" = 1, ".spt" = "sptfile" and the icon reference modulePath (UTF-8) + ",0",
 // in that order. The first failure ends it with false; what was written stays.
 bool Register(const std::string& modulePath, const Roots& roots = Roots());
 

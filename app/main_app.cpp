@@ -7,26 +7,16 @@
 #include "app/framework/shell_open.h"
 #include "app/main_dlg.h"
 
-namespace {
-
-std::string RunningModulePath() {
-    char buffer[MAX_PATH] = {};
-    DWORD length = ::GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    return std::string(buffer, length < MAX_PATH ? length : MAX_PATH);
-}
-
-}  // namespace
-
 bool CMainApp::InitInstance() {
     // Never closed: the handle keeps later starts out for as long as this one runs.
-    HANDLE instanceMutex = ::CreateMutexA(nullptr, FALSE, "Quillet");
+    HANDLE instanceMutex = ::CreateMutexW(nullptr, FALSE, L"Quillet");
     if (!instanceMutex) return false;
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         AfxMessageBox(app_text::kAlreadyRunning);
         return false;
     }
 
-    m_strModulePath = RunningModulePath();
+    m_strModulePath = ModulePath(nullptr);
     if (!ReadInstallFlag()) RegisterFileType();
 
     CMainDlg dialog;

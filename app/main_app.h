@@ -16,5 +16,5 @@ class CMainApp : public CWinApp {
     // Writes the install marker and the ".spt" association; stops at the first failure.
     bool RegisterFileType();
 
-    std::string m_strModulePath;
+    std::string m_strModulePath;  // UTF-8
 };

@@ -7,7 +7,7 @@
 
 CMainDlg::CMainDlg()
     : CDialog(IDD_MAIN),
-      m_hIcon(::LoadIconA(AfxGetApp()->m_hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+      m_hIcon(::LoadIconW(AfxGetApp()->m_hInstance, MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
 bool CMainDlg::OnInitDialog() {
     CDialog::OnInitDialog();

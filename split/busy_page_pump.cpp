@@ -60,7 +60,7 @@ void BusyPagePump::KeepAlive() {
 
 void BusyPagePump::Pump() {
     MSG msg;
-    for (int i = 0; i < kMostMessagesPerRound && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
+    for (int i = 0; i < kMostMessagesPerRound && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);
          ++i) {
         if (msg.message == WM_QUIT) {
             // Not ours to take: whoever runs the outer loop ends on it after the run.
@@ -69,7 +69,7 @@ void BusyPagePump::Pump() {
         }
         if (!PassesWhileBusy(msg, m_sheet)) continue;
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
     RestoreWaitCursor();
     m_lastRound = m_clock();

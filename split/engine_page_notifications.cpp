@@ -1,11 +1,16 @@
 #include "split/engine_page_notifications.h"
 
+#include "app/app_texts.h"
 #include "app/framework/shell_open.h"
 #include "app/framework/win_app.h"
 
 EnginePageNotifications::EnginePageNotifications(CDialog& page, const CProgressCtrl& progress,
                                                  MessageBoxKind kind)
-    : m_page(page), m_progress(progress), m_kind(kind), m_pump(page.GetSafeHwnd()) {}
+    : m_page(page),
+      m_progress(progress),
+      m_kind(kind),
+      m_pump(page.GetSafeHwnd()),
+      m_sessionEnd(page.GetSafeHwnd(), app_text::kRunBlocksSessionEnd) {}
 
 EnginePageNotifications::~EnginePageNotifications() {
     DrawBar();

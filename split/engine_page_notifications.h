@@ -6,6 +6,7 @@
 
 #include "app/framework/dialog.h"
 #include "app/framework/progress_ctrl.h"
+#include "app/framework/session_end.h"
 #include "platform/engine_notifications.h"
 #include "split/busy_page_pump.h"
 
@@ -15,6 +16,7 @@ class EnginePageNotifications : public EngineNotifications {
     // application's box with its exclamation.
     enum class MessageBoxKind { kPage, kApplication };
 
+    // While the object lives, the run is under way and the session may not end.
     EnginePageNotifications(CDialog& page, const CProgressCtrl& progress, MessageBoxKind kind);
     // Draws the bar at its last position, also when a failure ends the run.
     ~EnginePageNotifications() override;
@@ -40,4 +42,5 @@ class EnginePageNotifications : public EngineNotifications {
     MessageBoxKind m_kind;
     BusyPagePump m_pump;
     bool m_bBarHeld = false;
+    CSessionEndBlock m_sessionEnd;
 };

@@ -6,19 +6,22 @@
 #include "platform/framework_texts.h"
 #include "platform/number_parse.h"
 #include "platform/text.h"
+#include "platform/win32/wide.h"
 
 namespace {
 
 // Rewriting an unchanged text would only make the control flicker.
-void SetTextIfChanged(HWND control, const std::string& value) {
-    if (CWnd(control).GetWindowText() != value) ::SetWindowTextA(control, value.c_str());
+void SetTextIfChanged(HWND control, const std::wstring& value) {
+    const CWnd window(control);
+    if (window.GetWindowText() != value) window.SetWindowText(value);
 }
 
-// Numbers are judged on the first characters of the field only.
+// Numbers are judged on the first characters of the field only, as bytes of the
+// program's code page (a full-width digit is no digit there).
 std::string NumberFieldText(HWND control) {
-    char buffer[number_parse::kMaxFieldChars + 1] = {};
-    ::GetWindowTextA(control, buffer, sizeof(buffer));
-    return buffer;
+    wchar_t buffer[number_parse::kMaxFieldChars + 1] = {};
+    ::GetWindowTextW(control, buffer, number_parse::kMaxFieldChars + 1);
+    return wide::ToCp936(buffer);
 }
 
 [[noreturn]] void FailWith(CDataExchange* pDX, UINT textId) {
@@ -43,24 +46,25 @@ HWND CDataExchange::PrepareEditCtrl(int id) {
 void CDataExchange::Fail() {
     if (m_bSaveAndValidate && m_bEditLastControl && m_hWndLastControl) {
         ::SetFocus(m_hWndLastControl);
-        ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
+        ::SendMessageW(m_hWndLastControl, EM_SETSEL, 0, -1);
     }
     throw CUserException();
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
     HWND control = pDX->PrepareEditCtrl(id);
+    // The field keeps the whole text as UTF-8, as the program keeps every name.
     if (pDX->m_bSaveAndValidate) {
-        value = CWnd(control).GetWindowText();
+        value = wide::ToUtf8(CWnd(control).GetWindowText());
     } else {
-        SetTextIfChanged(control, value);
+        SetTextIfChanged(control, wide::FromUtf8(value));
     }
 }
 
 void DDX_Text(CDataExchange* pDX, int id, int32_t& value) {
     HWND control = pDX->PrepareEditCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        SetTextIfChanged(control, number_parse::FormatInteger(value));
+        SetTextIfChanged(control, wide::FromCp936(number_parse::FormatInteger(value)));
         return;
     }
     int32_t parsed = 0;
@@ -73,7 +77,7 @@ void DDX_Text(CDataExchange* pDX, int id, int32_t& value) {
 void DDX_Text(CDataExchange* pDX, int id, float& value) {
     HWND control = pDX->PrepareEditCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        SetTextIfChanged(control, number_parse::FormatReal(value));
+        SetTextIfChanged(control, wide::FromCp936(number_parse::FormatReal(value)));
         return;
     }
     float parsed = 0;

@@ -28,6 +28,7 @@ class CDataExchange {
     bool m_bEditLastControl = false;
 };
 
+// A text field holds UTF-8: a name or a text typed as it was typed.
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);
 void DDX_Text(CDataExchange* pDX, int id, int32_t& value);
 void DDX_Text(CDataExchange* pDX, int id, float& value);

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "app/framework/chinese_font.h"
 #include "app/framework/data_exchange.h"
 #include "app/framework/exception_report.h"
 #include "app/framework/user_exception.h"
@@ -12,8 +13,8 @@ namespace {
 
 // Pages reach WM_INITDIALOG with their PROPSHEETPAGE, whose lParam is the object. Plain
 // dialogs are created with one too, so that one procedure finds every object alike.
-PROPSHEETPAGEA CreationRecord(CDialog* dialog) {
-    PROPSHEETPAGEA record = {};
+PROPSHEETPAGEW CreationRecord(CDialog* dialog) {
+    PROPSHEETPAGEW record = {};
     record.dwSize = sizeof(record);
     record.lParam = reinterpret_cast<LPARAM>(dialog);
     return record;
@@ -65,26 +66,26 @@ CDialog::~CDialog() {
 }
 
 INT_PTR CDialog::DoModal() {
-    PROPSHEETPAGEA record = CreationRecord(this);
+    PROPSHEETPAGEW record = CreationRecord(this);
     HWND owner = AfxGetSafeOwner(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr);
     HINSTANCE instance = AfxGetApp()->m_hInstance;
     LPARAM param = reinterpret_cast<LPARAM>(&record);
     INT_PTR result =
         m_lpDialogTemplate
-            ? ::DialogBoxIndirectParamA(instance, m_lpDialogTemplate, owner, DialogProc, param)
-            : ::DialogBoxParamA(instance, MAKEINTRESOURCEA(m_nIDTemplate), owner, DialogProc,
+            ? ::DialogBoxIndirectParamW(instance, m_lpDialogTemplate, owner, DialogProc, param)
+            : ::DialogBoxParamW(instance, MAKEINTRESOURCEW(m_nIDTemplate), owner, DialogProc,
                                 param);
     m_hWnd = nullptr;
     return result;
 }
 
 bool CDialog::Create(HWND parent) {
-    PROPSHEETPAGEA record = CreationRecord(this);
+    PROPSHEETPAGEW record = CreationRecord(this);
     HINSTANCE instance = AfxGetApp()->m_hInstance;
     LPARAM param = reinterpret_cast<LPARAM>(&record);
-    HWND hWnd = m_lpDialogTemplate ? ::CreateDialogIndirectParamA(instance, m_lpDialogTemplate,
+    HWND hWnd = m_lpDialogTemplate ? ::CreateDialogIndirectParamW(instance, m_lpDialogTemplate,
                                                                   parent, DialogProc, param)
-                                   : ::CreateDialogParamA(instance, MAKEINTRESOURCEA(m_nIDTemplate),
+                                   : ::CreateDialogParamW(instance, MAKEINTRESOURCEW(m_nIDTemplate),
                                                           parent, DialogProc, param);
     return hWnd != nullptr;
 }
@@ -127,6 +128,7 @@ bool CDialog::IsOwnControl(HWND hWnd) const {
 bool CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
         case WM_INITDIALOG:
+            UseChineseFontWhereNeeded(m_hWnd);
             result = OnInitDialog();
             return true;
         case WM_COMMAND:
@@ -145,12 +147,12 @@ bool CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     CDialog* dialog = nullptr;
     if (msg == WM_INITDIALOG) {
-        const PROPSHEETPAGEA* record = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+        const PROPSHEETPAGEW* record = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
         dialog = reinterpret_cast<CDialog*>(record->lParam);
         dialog->m_hWnd = hWnd;
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
     } else {
-        dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+        dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
     }
     if (!dialog) return FALSE;
 
@@ -166,11 +168,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM 
     }
 
     if (msg == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, 0);
         dialog->m_hWnd = nullptr;
     }
     if (!handled) return FALSE;
     if (ReturnsResultDirectly(msg)) return static_cast<INT_PTR>(result);
-    ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+    ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, result);
     return TRUE;
 }

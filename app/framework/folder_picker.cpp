@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "platform/win32/wide.h"
+
 namespace {
 
 constexpr UINT kFileSystemFoldersOnly = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS;
@@ -19,22 +21,37 @@ class ComApartment {
     bool m_initialized;
 };
 
+// Since Vista the shell hands over paths longer than MAX_PATH through the Ex call;
+// looked up, so that Windows XP still starts the program.
+bool PathOfItem(LPCITEMIDLIST item, std::wstring& path) {
+    using PathFromIdListEx = BOOL(WINAPI*)(LPCITEMIDLIST, PWSTR, DWORD, int);
+    HMODULE shell = ::GetModuleHandleW(L"shell32.dll");
+    FARPROC found = shell ? ::GetProcAddress(shell, "SHGetPathFromIDListEx") : nullptr;
+    std::wstring buffer(32768, L'\0');
+    BOOL ok = found ? reinterpret_cast<PathFromIdListEx>(reinterpret_cast<void*>(found))(
+                          item, &buffer[0], static_cast<DWORD>(buffer.size()), 0)
+                    : ::SHGetPathFromIDListW(item, &buffer[0]);
+    if (ok) path = buffer.c_str();
+    return ok != FALSE;
+}
+
 }  // namespace
 
 bool BrowseForFolder(HWND owner, const std::string& title, std::string& path) {
     ComApartment apartment;
-    char displayName[MAX_PATH] = {};
-    BROWSEINFOA info = {};
+    wchar_t displayName[MAX_PATH] = {};
+    const std::wstring shownTitle = wide::FromCp936(title);
+    BROWSEINFOW info = {};
     info.hwndOwner = owner;
     info.pszDisplayName = displayName;
-    info.lpszTitle = title.c_str();
+    info.lpszTitle = shownTitle.c_str();
     info.ulFlags = kFileSystemFoldersOnly;
 
-    LPITEMIDLIST chosen = ::SHBrowseForFolderA(&info);
+    LPITEMIDLIST chosen = ::SHBrowseForFolderW(&info);
     if (!chosen) return false;
-    char folder[MAX_PATH] = {};
-    bool hasPath = ::SHGetPathFromIDListA(chosen, folder) != FALSE;
+    std::wstring folder;
+    bool hasPath = PathOfItem(chosen, folder);
     ::CoTaskMemFree(chosen);
-    if (hasPath) path = folder;
+    if (hasPath) path = wide::ToUtf8(folder);
     return hasPath;
 }

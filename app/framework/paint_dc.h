@@ -9,18 +9,18 @@ class CDC {
   public:
     COLORREF SetTextColor(COLORREF color) const { return ::SetTextColor(m_hDC, color); }
     COLORREF SetBkColor(COLORREF color) const { return ::SetBkColor(m_hDC, color); }
-    bool TextOut(int x, int y, const std::string& text) const {
-        return ::TextOutA(m_hDC, x, y, text.c_str(), static_cast<int>(text.size())) != FALSE;
+    bool TextOut(int x, int y, const std::wstring& text) const {
+        return ::TextOutW(m_hDC, x, y, text.c_str(), static_cast<int>(text.size())) != FALSE;
     }
-    SIZE GetTextExtent(const std::string& text) const {
+    SIZE GetTextExtent(const std::wstring& text) const {
         SIZE size = {0, 0};
-        ::GetTextExtentPoint32A(m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
+        ::GetTextExtentPoint32W(m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
         return size;
     }
     // Fills through the background colour, which keeps the fill's colour afterwards.
     void FillSolidRect(const RECT& rect, COLORREF color) const {
         ::SetBkColor(m_hDC, color);
-        ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+        ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     }
 
     HDC m_hDC = nullptr;

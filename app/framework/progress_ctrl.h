@@ -11,10 +11,10 @@
 class CProgressCtrl : public CWnd {
   public:
     bool Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
-        m_hWnd = ::CreateWindowExA(0, PROGRESS_CLASSA, nullptr, style, rect.left, rect.top,
+        m_hWnd = ::CreateWindowExW(0, PROGRESS_CLASSW, nullptr, style, rect.left, rect.top,
                                    rect.right - rect.left, rect.bottom - rect.top, parent,
                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                                   ::GetModuleHandleA(nullptr), nullptr);
+                                   ::GetModuleHandleW(nullptr), nullptr);
         return m_hWnd != nullptr;
     }
     // The message carries 16 bits of each bound; higher bits are dropped.

@@ -4,8 +4,8 @@
 
 namespace {
 
-PROPSHEETPAGEA PageRecord(CPropertyPage* page) {
-    PROPSHEETPAGEA record = {};
+PROPSHEETPAGEW PageRecord(CPropertyPage* page) {
+    PROPSHEETPAGEW record = {};
     record.dwSize = sizeof(record);
     record.dwFlags = PSP_DEFAULT;
     record.hInstance = AfxGetApp()->m_hInstance;
@@ -17,7 +17,7 @@ PROPSHEETPAGEA PageRecord(CPropertyPage* page) {
 }  // namespace
 
 CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId), m_psp(PageRecord(this)) {
-    m_psp.pszTemplate = MAKEINTRESOURCEA(templateId);
+    m_psp.pszTemplate = MAKEINTRESOURCEW(templateId);
 }
 
 CPropertyPage::CPropertyPage(const DLGTEMPLATE* dialogTemplate)

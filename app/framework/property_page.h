@@ -11,7 +11,7 @@ class CPropertyPage : public CDialog {
     explicit CPropertyPage(const DLGTEMPLATE* dialogTemplate);
 
     // What the sheet hands to the system for this page.
-    const PROPSHEETPAGEA& GetPageRecord() const { return m_psp; }
+    const PROPSHEETPAGEW& GetPageRecord() const { return m_psp; }
 
     // True to show the page. The first showing runs no exchange: the page's
     // initialisation has filled its controls.
@@ -23,6 +23,6 @@ class CPropertyPage : public CDialog {
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
   private:
-    PROPSHEETPAGEA m_psp;
+    PROPSHEETPAGEW m_psp;
     bool m_bFirstSetActive = true;
 };

@@ -1,9 +1,12 @@
 #include "app/framework/property_sheet.h"
 
+#include "app/framework/chinese_font.h"
 #include "app/framework/exception_report.h"
 #include "app/framework/property_page.h"
+#include "app/framework/session_end.h"
 #include "app/framework/win_app.h"
 #include "platform/framework_texts.h"
+#include "platform/win32/wide.h"
 
 namespace {
 
@@ -11,10 +14,11 @@ namespace {
 // the sheet, on the one user-interface thread: that call names the sheet here.
 CPropertySheet* g_pSheetStarting = nullptr;
 
+// Kept as the program keeps its own texts, in code page 936.
 std::string LoadResourceString(UINT id) {
-    char buffer[256] = {};
-    int length = ::LoadStringA(AfxGetApp()->m_hInstance, id, buffer, sizeof(buffer));
-    return std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+    wchar_t buffer[256] = {};
+    int length = ::LoadStringW(AfxGetApp()->m_hInstance, id, buffer, 256);
+    return wide::ToCp936(std::wstring(buffer, length > 0 ? static_cast<size_t>(length) : 0));
 }
 
 class StartingSheet {
@@ -40,19 +44,22 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
 void CPropertySheet::SetTitle(const std::string& title, UINT style) {
     m_strCaption = title;
     m_nTitleStyle = style & PSH_PROPTITLE;
-    if (m_hWnd) ::SendMessageA(m_hWnd, PSM_SETTITLEA, m_nTitleStyle, (LPARAM)m_strCaption.c_str());
+    if (!m_hWnd) return;
+    const std::wstring shown = wide::FromCp936(m_strCaption);
+    ::SendMessageW(m_hWnd, PSM_SETTITLEW, m_nTitleStyle, reinterpret_cast<LPARAM>(shown.c_str()));
 }
 
-PROPSHEETHEADERA CPropertySheet::BuildHeader(HWND owner, DWORD extraFlags) {
+PROPSHEETHEADERW CPropertySheet::BuildHeader(HWND owner, DWORD extraFlags) {
     m_pageRecords.clear();
     for (CPropertyPage* page : m_pages) m_pageRecords.push_back(page->GetPageRecord());
 
-    PROPSHEETHEADERA header = {};
+    m_wstrCaption = wide::FromCp936(m_strCaption);
+    PROPSHEETHEADERW header = {};
     header.dwSize = sizeof(header);
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | m_nTitleStyle | extraFlags;
     header.hwndParent = owner;
     header.hInstance = AfxGetApp()->m_hInstance;
-    header.pszCaption = m_strCaption.c_str();
+    header.pszCaption = m_wstrCaption.c_str();
     header.nPages = static_cast<UINT>(m_pageRecords.size());
     header.nStartPage = m_nStartPage;
     header.ppsp = m_pageRecords.data();
@@ -61,21 +68,21 @@ PROPSHEETHEADERA CPropertySheet::BuildHeader(HWND owner, DWORD extraFlags) {
 }
 
 INT_PTR CPropertySheet::DoModal() {
-    PROPSHEETHEADERA header =
+    PROPSHEETHEADERW header =
         BuildHeader(AfxGetSafeOwner(m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr), 0);
     INT_PTR result;
     {
         StartingSheet starting(this);
-        result = ::PropertySheetA(&header);
+        result = ::PropertySheetW(&header);
     }
     m_hWnd = nullptr;
     return result;
 }
 
 bool CPropertySheet::Create(HWND parent) {
-    PROPSHEETHEADERA header = BuildHeader(parent, PSH_MODELESS);
+    PROPSHEETHEADERW header = BuildHeader(parent, PSH_MODELESS);
     StartingSheet starting(this);
-    return ::PropertySheetA(&header) > 0;
+    return ::PropertySheetW(&header) > 0;
 }
 
 void CPropertySheet::DestroyWindow() {
@@ -87,6 +94,8 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT msg, LPARAM /*lParam*
     if (msg != PSCB_INITIALIZED || !g_pSheetStarting) return 0;
     CPropertySheet* sheet = g_pSheetStarting;
     sheet->m_hWnd = hWnd;
+    RefuseSessionEndWhileBlocked(hWnd);
+    UseChineseFontWhereNeeded(hWnd);  // the tab labels
     try {
         sheet->OnInitDialog();
     } catch (...) {

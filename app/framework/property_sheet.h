@@ -38,12 +38,13 @@ class CPropertySheet : public CWnd {
 
   private:
     static int CALLBACK SheetCallback(HWND hWnd, UINT msg, LPARAM lParam);
-    PROPSHEETHEADERA BuildHeader(HWND owner, DWORD extraFlags);
+    PROPSHEETHEADERW BuildHeader(HWND owner, DWORD extraFlags);
 
     std::string m_strCaption;
+    std::wstring m_wstrCaption;  // what the system is given while it builds the sheet
     UINT m_nTitleStyle = 0;
     CWnd* m_pParentWnd;
     UINT m_nStartPage;
     std::vector<CPropertyPage*> m_pages;
-    std::vector<PROPSHEETPAGEA> m_pageRecords;
+    std::vector<PROPSHEETPAGEW> m_pageRecords;
 };

@@ -5,6 +5,9 @@
 #include <shellapi.h>
 // clang-format on
 
+#include "platform/win32/wide.h"
+
 void ShellOpen(const std::string& target) {
-    ::ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ::ShellExecuteW(nullptr, L"open", wide::FromUtf8(target).c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
 }

@@ -1,4 +1,4 @@
-// Hands a folder, file or web or mail address to the desktop shell's "open".
+// Hands a folder, file or web or mail address (UTF-8) to the desktop shell's "open".
 #pragma once
 
 #include <string>

@@ -3,19 +3,16 @@
 #include "app/framework/wnd.h"
 #include "platform/framework_texts.h"
 #include "platform/path.h"
+#include "platform/text.h"
+#include "platform/win32/wide.h"
 
 namespace {
 
 CWinApp* g_pApp = nullptr;
 
 int SystemMessageBox(HWND owner, const char* text, const char* caption, UINT type) {
-    return ::MessageBoxA(owner, text, caption, type);
-}
-
-std::string ModulePath(HINSTANCE module) {
-    char buffer[MAX_PATH] = {};
-    DWORD length = ::GetModuleFileNameA(module, buffer, MAX_PATH);
-    return std::string(buffer, length < MAX_PATH ? length : MAX_PATH);
+    return ::MessageBoxW(owner, wide::FromCp936(text).c_str(), wide::FromCp936(caption).c_str(),
+                         type);
 }
 
 bool WantsDefaultIcon(UINT type) {
@@ -28,8 +25,8 @@ bool WantsDefaultIcon(UINT type) {
 }  // namespace
 
 CWinApp::CWinApp()
-    : m_hInstance(::GetModuleHandleA(nullptr)),
-      m_strTitle(TitleFromModulePath(ModulePath(m_hInstance))),
+    : m_hInstance(::GetModuleHandleW(nullptr)),
+      m_strTitle(text::ForDisplay(TitleFromModulePath(ModulePath(m_hInstance)))),
       m_pfnMessageBox(&SystemMessageBox) {
     g_pApp = this;
 }
@@ -61,6 +58,17 @@ int CWinApp::ShowMessageBox(HWND owner, const std::string& text, UINT type) cons
     return m_pfnMessageBox(owner, text.c_str(), m_strTitle.c_str(), type);
 }
 
+std::string ModulePath(HINSTANCE module) {
+    // The buffer grows until the whole path fits: a long path is never cut.
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = ::GetModuleFileNameW(module, &buffer[0], static_cast<DWORD>(buffer.size()));
+        if (length == 0) return std::string();
+        if (length < buffer.size()) return wide::ToUtf8(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 CWinApp* AfxGetApp() {
     return g_pApp;
 }
@@ -69,7 +77,7 @@ HWND AfxGetSafeOwner(HWND parent) {
     HWND owner = parent;
     if (!owner && g_pApp && g_pApp->m_pMainWnd) owner = g_pApp->m_pMainWnd->m_hWnd;
     // A pop-up cannot be owned by a child window.
-    while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
+    while (owner && (::GetWindowLongPtrW(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
     if (!parent && owner) owner = ::GetLastActivePopup(owner);
     return owner;
 }

@@ -32,11 +32,11 @@ class CWinApp {
     // The one place where every box of the program is shown.
     int ShowMessageBox(HWND owner, const std::string& text, UINT type) const;
 
-    // "D:\\bin\\tool.v2.exe" -> "tool.v2".
+    // "D:\\bin\\tool.v2.exe" -> "tool.v2", in UTF-8 as the path is.
     static std::string TitleFromModulePath(const std::string& modulePath);
 
     HINSTANCE m_hInstance;
-    std::string m_strTitle;
+    std::string m_strTitle;  // shown as the program's own texts are, in code page 936
     CWnd* m_pMainWnd = nullptr;
     MessageBoxFunction m_pfnMessageBox;
 
@@ -46,6 +46,9 @@ class CWinApp {
 };
 
 CWinApp* AfxGetApp();
+
+// The full path of a module of the process (nullptr: the executable), as UTF-8.
+std::string ModulePath(HINSTANCE module);
 
 // The window that owns a modal box or dialog: the top-level window of parent; with no
 // parent, the last active pop-up of the main window (none before the main window exists).

@@ -1,4 +1,5 @@
 // A window handle with one-line calls; it owns nothing and keeps no state of its own.
+// Texts cross as UTF-16: the window holds them so whatever the system's code page.
 #pragma once
 
 #include <windows.h>
@@ -15,17 +16,18 @@ class CWnd {
 
     CWnd GetDlgItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
     CWnd GetParent() const { return CWnd(::GetParent(m_hWnd)); }
-    LONG_PTR GetStyle() const { return ::GetWindowLongPtrA(m_hWnd, GWL_STYLE); }
+    LONG_PTR GetStyle() const { return ::GetWindowLongPtrW(m_hWnd, GWL_STYLE); }
 
     LRESULT SendMessage(UINT msg, WPARAM w = 0, LPARAM l = 0) const {
-        return ::SendMessageA(m_hWnd, msg, w, l);
+        return ::SendMessageW(m_hWnd, msg, w, l);
     }
     bool PostMessage(UINT msg, WPARAM w = 0, LPARAM l = 0) const {
-        return ::PostMessageA(m_hWnd, msg, w, l) != FALSE;
+        return ::PostMessageW(m_hWnd, msg, w, l) != FALSE;
     }
 
-    void SetWindowText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
-    std::string GetWindowText() const;
+    void SetWindowText(const std::wstring& text) const { ::SetWindowTextW(m_hWnd, text.c_str()); }
+    // The whole text, however long.
+    std::wstring GetWindowText() const;
 
     bool EnableWindow(bool enable = true) const { return ::EnableWindow(m_hWnd, enable) != FALSE; }
     bool IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd) != FALSE; }
@@ -43,10 +45,10 @@ class CWnd {
     HWND m_hWnd = nullptr;
 };
 
-inline std::string CWnd::GetWindowText() const {
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
+inline std::wstring CWnd::GetWindowText() const {
+    int length = ::GetWindowTextLengthW(m_hWnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    int copied = ::GetWindowTextW(m_hWnd, &text[0], length + 1);
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
     return text;
 }

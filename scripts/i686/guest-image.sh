@@ -78,7 +78,7 @@ in_guest dpkg --add-architecture i386
 { in_guest apt-get update -qq &&
   in_guest apt-get install -y -qq --no-install-recommends "${packages[@]}"; } \
     >"$guest/packages.log" 2>&1 || { tail -n 20 "$guest/packages.log" >&2; exit 1; }
-in_guest localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+for locale in zh_CN en_US ja_JP; do in_guest localedef -i $locale -f UTF-8 $locale.UTF-8; done
 
 printf '%s\n' virtio_pci virtio_blk ext4 9pnet_virtio 9p >>"$root/etc/initramfs-tools/modules"
 sed -i 's/^MODULES=.*/MODULES=list/' "$root/etc/initramfs-tools/initramfs.conf"

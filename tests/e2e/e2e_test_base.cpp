@@ -37,6 +37,12 @@ std::wstring ScreenshotFolder() {
     return JoinPath(WorkFolder(), L"screenshots");
 }
 
+std::wstring ScreenshotPath(const std::wstring& name) {
+    const UINT code_page = GetACP();
+    const std::wstring prefix = code_page == 936 ? L"" : L"cp" + std::to_wstring(code_page) + L"-";
+    return JoinPath(ScreenshotFolder(), prefix + name);
+}
+
 const ShellRecorder& Recorder() {
     static const ShellRecorder recorder(std::string(E2E_WORK_DIR) + "/record_browser.sh",
                                         WindowsPathFromUnix(E2E_OPEN_RECORDER_EXE),

@@ -15,6 +15,9 @@ namespace e2e {
 // The folder of the test programs, as a Windows path; screenshots and logs go below it.
 std::wstring WorkFolder();
 std::wstring ScreenshotFolder();
+// A picture's path there; pictures taken under another code page than 936 are named
+// for it ("cp1252-name"), beside those of 936.
+std::wstring ScreenshotPath(const std::wstring& name);
 const ShellRecorder& Recorder();
 
 class DisplayTest : public ::testing::Test {

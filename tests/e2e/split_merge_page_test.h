@@ -154,7 +154,7 @@ class PageTest : public QuilletTest {
     }
 
     void Photograph(const wchar_t* name) {
-        EXPECT_TRUE(SaveWindowPicture(m_sheet, JoinPath(ScreenshotFolder(), name))) << name;
+        EXPECT_TRUE(SaveWindowPicture(m_sheet, ScreenshotPath(name))) << name;
     }
 
     fs::path m_folder;

@@ -43,7 +43,8 @@ class SplitPageTest : public PageTest {
     // Splits by number of parts, which takes files too small for a chunk of 1 MB.
     void SplitInTwo() {
         ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_BY_PARTS));
-        ASSERT_TRUE(WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, kPatienceMs));
+        ASSERT_TRUE(
+            WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, kPatienceMs));
         ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
         ASSERT_NE(OpenedByShell(), L"") << "the split did not open its folder";
     }
@@ -60,7 +61,8 @@ class SplitPageTest : public PageTest {
 
     void ExpectChunkEditFocusedAndSelected() {
         HWND edit = Control(m_page, IDC_SPLIT_CHUNK_MB);
-        ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(m_app.thread_id()) == edit; }, kPatienceMs));
+        ASSERT_TRUE(
+            WaitUntil([&] { return FocusedWindow(m_app.thread_id()) == edit; }, kPatienceMs));
         const Selection selection = EditSelection(edit);
         EXPECT_EQ(selection.start, 0);
         EXPECT_EQ(selection.end, static_cast<int>(Text(IDC_SPLIT_CHUNK_MB).size()));
@@ -112,6 +114,19 @@ TEST_F(SplitPageTest, ANameWithTwoDotsLosesOnlyItsLastExtensionFromTheTitle) {
     SplitInTwo();
     EXPECT_TRUE(fs::exists(m_folder / L"a.b" / L"a.b0.c.spt"));
     EXPECT_TRUE(fs::exists(m_folder / L"a.b" / L"a.b1.c.spt"));
+}
+
+TEST_F(SplitPageTest, ANameOutsideCodePage936IsPickedAndItsPiecesAreNamedFromIt) {
+    const std::wstring title = L"\x65C5\x884C\U0001F600";  // 旅行 and an emoji
+    const fs::path source = MakeFile(title + L".mp4", 3000);
+    ASSERT_TRUE(ChooseSource(source));
+    EXPECT_EQ(Text(IDC_SPLIT_SOURCE_PATH), source.wstring());
+    EXPECT_EQ(Text(IDC_SPLIT_TARGET_FOLDER), (m_folder / (title + L"\\")).wstring());
+    SplitInTwo();
+    EXPECT_TRUE(ReadBytes(m_folder / title / (title + L"0.mp4.spt")) ==
+                PieceBytes(0, 2, 1500, Pattern(1500)))
+        << "the first piece is missing or differs";
+    EXPECT_TRUE(fs::exists(m_folder / title / (title + L"1.mp4.spt")));
 }
 
 TEST_F(SplitPageTest, AFolderChosenBeforeAnySourceEndsInTwoSeparators) {
@@ -370,6 +385,48 @@ TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInpu
         return;
     }
     FAIL() << "even a split of 3600 MB ended before the checks";
+}
+
+TEST_F(SplitPageTest, ASessionEndDuringASplitIsRefusedAndEveryPieceComesOutWhole) {
+    // As above: the answer counts only if the split was still running when it came.
+    for (long long megabytes : {300LL, 1200LL, 3600LL}) {
+        SCOPED_TRACE(std::to_string(megabytes) + " MB");
+        const std::wstring name = L"end" + std::to_wstring(megabytes);
+        const fs::path big = MakeSparseFile(m_folder / (name + L".bin"), megabytes * 1048576);
+        ASSERT_TRUE(ChooseSource(big));
+        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_BY_PARTS));
+        ASSERT_TRUE(
+            WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, kPatienceMs));
+        SetControlText(m_page, IDC_SPLIT_PART_COUNT, L"5120");
+        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
+        HWND bar = ProgressBarOf(m_page);
+        ASSERT_TRUE(WaitUntil([&] { return ProgressPos(bar) > 0; }, 60000));
+
+        DWORD_PTR answer = 1;
+        const bool answered = SendMessageTimeoutW(m_sheet, WM_QUERYENDSESSION, 0, 0,
+                                                  SMTO_ABORTIFHUNG, 5000, &answer) != 0;
+        const bool duringRun = IsHeldOpen(big);
+        ASSERT_NE(OpenedByShell(600000), L"") << "the split did not end";
+        if (!duringRun) {
+            Recorder().Clear();
+            continue;  // too short for this machine: a larger source
+        }
+        EXPECT_TRUE(answered);
+        EXPECT_EQ(answer, 0u) << "the session end was allowed mid-run";
+        answer = 0;
+        SendMessageTimeoutW(m_sheet, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+        EXPECT_NE(answer, 0u) << "a session end after the run was refused";
+        const unsigned chunk = static_cast<unsigned>(megabytes * 1048576 / 5120);
+        const std::string data(chunk, '\0');
+        for (unsigned i = 0; i < 5120; ++i) {
+            const fs::path piece = m_folder / name / (name + std::to_wstring(i) + L".bin.spt");
+            ASSERT_EQ(fs::file_size(piece), PieceBytes(i, 5120, chunk, data).size()) << i;
+        }
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+        return;
+    }
+    FAIL() << "even a split of 3600 MB ended before the session end was asked";
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
+#include "dialog_template.h"
 #include "driver/screenshot.h"
 #include "driver/wait.h"
 #include "driver/window.h"
@@ -41,9 +45,51 @@ TEST_F(StartupTest, EveryTabCanBeOpenedAndPhotographed) {
                                     L"4-about.bmp"};
     for (int tab = 0; tab < 4; ++tab) {
         ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), tab, kPatienceMs)) << "tab " << tab;
-        EXPECT_TRUE(SaveWindowPicture(m_sheet, JoinPath(ScreenshotFolder(), names[tab])))
+        EXPECT_TRUE(SaveWindowPicture(m_sheet, ScreenshotPath(names[tab])))
             << "picture of tab " << tab;
     }
+}
+
+// The texts as the resource compiler stored them (UTF-16) are what every page must show,
+// whatever the system's code page.
+std::vector<std::pair<DWORD, std::wstring>> TemplateTexts(const DialogTemplate& t) {
+    std::vector<std::pair<DWORD, std::wstring>> texts;
+    for (const TemplateItem& item : t.items) {
+        const bool ordinal = !item.title.empty() && item.title[0] == L'#';  // the icon
+        if (!item.title.empty() && !ordinal) texts.emplace_back(item.id, item.title);
+    }
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+std::vector<std::pair<DWORD, std::wstring>> ShownTexts(HWND page) {
+    std::vector<std::pair<DWORD, std::wstring>> texts;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::wstring text = TextOf(child), kind = ClassOf(child);
+        const bool edit = lstrcmpiW(kind.c_str(), L"Edit") == 0;
+        const bool icon = lstrcmpiW(kind.c_str(), L"Static") == 0 &&
+                          (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+        if (!text.empty() && !edit && !icon) {
+            texts.emplace_back(static_cast<WORD>(GetDlgCtrlID(child)), text);
+        }
+    }
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+TEST_F(StartupTest, EveryPageShowsTheTextsOfItsTemplate) {
+    ASSERT_TRUE(Start());
+    HMODULE exe = LoadLibraryExW(QuilletExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(exe, nullptr);
+    const int templates[] = {IDD_SPLIT_PAGE, IDD_MERGE_PAGE, IDD_RENAME_PAGE, IDD_ABOUT_PAGE};
+    for (int tab = 0; tab < 4; ++tab) {
+        SCOPED_TRACE(tab);
+        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), tab, kPatienceMs));
+        const DialogTemplate t = ReadDialogTemplate(exe, templates[tab]);
+        ASSERT_TRUE(t.found);
+        EXPECT_EQ(ShownTexts(CurrentPage(m_sheet)), TemplateTexts(t));
+    }
+    FreeLibrary(exe);
 }
 
 TEST_F(StartupTest, ClosingTheSheetOpensTheExitPageOnceAndEndsTheProgram) {

@@ -50,6 +50,7 @@ TEST_F(DataExchangeTest, IntegerTexts) {
         {"1.5", false, 0},
         {"+0", false, 0},
         {"-0", false, 0},
+        {u8"\uFF11\uFF12", false, 0},  // full-width digits
         {" 12 ", true, 12},
         {"\t-5\t", true, -5},
         {"0", true, 0},
@@ -126,6 +127,10 @@ TEST_F(DataExchangeTest, NumbersAreJudgedOnTheirFirst31Characters) {
     std::string longText(300, 'x');
     EXPECT_TRUE(SaveWith(kTextEdit, longText));
     EXPECT_EQ(dialog.m_strText, longText);
+    // ... and with characters that code page 936 lacks.
+    const std::string outside936 = u8"\u65C5\u884C\U0001F600 \uC5EC\uD589";
+    EXPECT_TRUE(SaveWith(kTextEdit, outside936));
+    EXPECT_EQ(dialog.m_strText, outside936);
 }
 
 TEST_F(DataExchangeTest, RefusalFocusesAndSelectsTheOffendingEdit) {

@@ -31,7 +31,7 @@ bool ExchangeDialog::Open() {
 }
 
 void ExchangeDialog::SetText(int id, const std::string& text) const {
-    GetDlgItem(id).SetWindowText(text);
+    GetDlgItem(id).SetWindowText(wide::FromUtf8(text));
 }
 
 void ExchangeDialog::Click(LPARAM from) const {

@@ -9,6 +9,7 @@
 #include "app/framework/data_exchange.h"
 #include "app/framework/dialog.h"
 #include "framework/dialog_template.h"
+#include "platform/win32/wide.h"
 
 enum ExchangeIds {
     kTextEdit = 100,
@@ -26,7 +27,8 @@ class ExchangeDialog : public CDialog {
     // Creates the window; fails the test when there is no display to create it on.
     bool Open();
     void SetText(int id, const std::string& text) const;
-    std::string Text(int id) const { return GetDlgItem(id).GetWindowText(); }
+    // Texts in UTF-8, as the fields keep them.
+    std::string Text(int id) const { return wide::ToUtf8(GetDlgItem(id).GetWindowText()); }
     // Sends the action button's click as the system would.
     void Click(LPARAM from) const;
 

@@ -3,20 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cwchar>
 #include <string>
 
 namespace {
 
-std::string FilterBytes(const CFileDialog& dialog) {
-    const char* p = dialog.m_ofn.lpstrFilter;
-    std::string bytes;
+std::wstring FilterBytes(const CFileDialog& dialog) {
+    const wchar_t* p = dialog.m_ofn.lpstrFilter;
+    std::wstring text;
     while (*p) {
-        bytes += p;
-        bytes += '|';
-        p += std::strlen(p) + 1;
+        text += p;
+        text += L'|';
+        p += std::wcslen(p) + 1;
     }
-    return bytes;
+    return text;
 }
 
 TEST(FileDialog, AsksTheSystemWithTheFrameworkFlagsAndBuffers) {
@@ -24,15 +24,15 @@ TEST(FileDialog, AsksTheSystemWithTheFrameworkFlagsAndBuffers) {
                        "SPT File(*.spt)|*.spt; *.spt|All Files(*.*)|*.*||");
     EXPECT_EQ(dialog.m_ofn.Flags, DWORD(6 | OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK));
     EXPECT_NE(dialog.m_ofn.lpfnHook, nullptr);
-    EXPECT_EQ(dialog.m_ofn.nMaxFile, 260u);
+    EXPECT_EQ(dialog.m_ofn.nMaxFile, 32768u) << "the longest path Windows takes";
     EXPECT_EQ(dialog.m_ofn.nMaxFileTitle, 64u);
     EXPECT_EQ(dialog.m_ofn.lpstrDefExt, nullptr);
-    EXPECT_EQ(FilterBytes(dialog), "SPT File(*.spt)|*.spt; *.spt|All Files(*.*)|*.*|");
+    EXPECT_EQ(FilterBytes(dialog), L"SPT File(*.spt)|*.spt; *.spt|All Files(*.*)|*.*|");
 }
 
 TEST(FileDialog, FilterWithoutTheClosingBarsStillEnds) {
     CFileDialog dialog(true, nullptr, nullptr, 6, "All Files(*.*)|*.*");
-    EXPECT_EQ(FilterBytes(dialog), "All Files(*.*)|*.*|");
+    EXPECT_EQ(FilterBytes(dialog), L"All Files(*.*)|*.*|");
 }
 
 TEST(FileDialog, NamesLongerThanTheTitleBufferComeOutWhole) {

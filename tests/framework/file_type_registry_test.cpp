@@ -79,9 +79,10 @@ TEST_F(FileTypeRegistryTest, OnlyTheNumberOneSuppresses) {
 }
 
 TEST_F(FileTypeRegistryTest, WritesTheMarkerTheTypeAndTheIconReference) {
+    // The path comes as UTF-8 and is read back here in the system code page, 936.
     const std::string module = "D:\\工具\\Quillet.exe";
     for (int run = 0; run < 2; ++run) {
-        EXPECT_TRUE(file_type_registry::Register(module, roots));
+        EXPECT_TRUE(file_type_registry::Register(u8"D:\\工具\\Quillet.exe", roots));
         const std::string installed("\x01\x00\x00\x00", 4);
         EXPECT_EQ(Value(roots.machine, "Software\\Microsoft\\Marrowby", "Installed"),
                   std::make_pair(DWORD(REG_DWORD), installed));

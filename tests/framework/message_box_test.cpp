@@ -18,8 +18,8 @@ TEST(ApplicationTitle, IsTheExecutableNameWithoutFolderAndExtension) {
     EXPECT_EQ(CWinApp::TitleFromModulePath("D:\\bin\\tool.exe"), "tool");
     EXPECT_EQ(CWinApp::TitleFromModulePath("D:\\v1.2\\tool.v2.exe"), "tool.v2");
     EXPECT_EQ(CWinApp::TitleFromModulePath("D:\\v1.2\\tool"), "tool");
-    // A trail byte with the backslash's code belongs to its character.
-    EXPECT_EQ(CWinApp::TitleFromModulePath("D:\\dir\\\x81\x5C.exe"), "\x81\x5C");
+    // The path is UTF-8, whatever the system's code page.
+    EXPECT_EQ(CWinApp::TitleFromModulePath(u8"D:\\目录\\分割工具.v2.exe"), u8"分割工具.v2");
 }
 
 TEST(ApplicationMessageBox, AddsTheExclamationOnlyToOkAndYesNoSets) {

@@ -14,6 +14,7 @@
 #include "app/framework/property_sheet.h"
 #include "framework/dialog_template.h"
 #include "framework/message_box_recorder.h"
+#include "platform/win32/wide.h"
 
 namespace {
 
@@ -31,8 +32,10 @@ class NumberPage : public CPropertyPage {
     explicit NumberPage(std::unique_ptr<DialogTemplate> t)
         : CPropertyPage(t->Get()), m_template(std::move(t)) {}
 
-    std::string Text() const { return GetDlgItem(kNumberEdit).GetWindowText(); }
-    void Type(const std::string& text) const { GetDlgItem(kNumberEdit).SetWindowText(text); }
+    std::string Text() const { return wide::ToUtf8(GetDlgItem(kNumberEdit).GetWindowText()); }
+    void Type(const std::string& text) const {
+        GetDlgItem(kNumberEdit).SetWindowText(wide::FromUtf8(text));
+    }
 
     int32_t m_nNumber = 2;
     int m_nLoads = 0;
