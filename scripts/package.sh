@@ -17,13 +17,13 @@ build=$root/build/package
 # Only the programs, each linked stripped (a later strip would write a Windows time stamp).
 configure() {
     cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-          -DQUILLET_SANITIZE=OFF -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s "${@:2}" >/dev/null
+          -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s "${@:2}" >/dev/null
 }
 echo "== package: the 32-bit Windows programs"
 configure "$build/win32" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 cmake --build "$build/win32" -j2 --target Quillet quillet-cli
 echo "== package: quillet-cli for Linux"
-configure "$build/linux" -DCMAKE_CXX_FLAGS="-D_FORTIFY_SOURCE=2 -fstack-protector-strong" \
+configure "$build/linux" -DQUILLET_SANITIZE=OFF -DCMAKE_CXX_FLAGS="-D_FORTIFY_SOURCE=2 -fstack-protector-strong" \
           -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro -Wl,-z,now"
 cmake --build "$build/linux" -j2 --target quillet-cli
 version=$(cat "$build/linux/quillet-version")
