@@ -10,8 +10,8 @@
 
 #include "dialog_template.h"
 #include "driver/text.h"
-#include "quillet_exe.h"
 #include "platform/framework_texts.h"
+#include "quillet_exe.h"
 #include "res/resource.h"
 
 namespace e2e {
@@ -37,13 +37,14 @@ bool IsEdit(const TemplateItem& item) {
 class ResourcesTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        s_module = LoadLibraryExW(QuilletExe().c_str(), nullptr,
-                                  LOAD_LIBRARY_AS_DATAFILE);
+        s_module = LoadLibraryExW(QuilletExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     }
     static void TearDownTestSuite() {
         if (s_module) FreeLibrary(s_module);
     }
-    void SetUp() override { ASSERT_NE(s_module, nullptr) << "cannot load " << ToUtf8(QuilletExe()); }
+    void SetUp() override {
+        ASSERT_NE(s_module, nullptr) << "cannot load " << ToUtf8(QuilletExe());
+    }
 
     static std::string LoadAnsiString(UINT id) {
         char buffer[1024] = "";
