@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-dev googletest libssl-dev
           mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb fonts-wqy-microhei fonts-wine
-          locales imagemagick util-linux coreutils time dosfstools fusefat)
+          locales imagemagick util-linux coreutils time dosfstools fusefat
+          python3 dpkg-dev lintian man-db)
 # The 32-bit Windows tests run under 32-bit Wine where the machine executes 32-bit code,
 # otherwise inside an emulated PC (scripts/test-i686.sh).
 if [ "${QUILLET_I686_RUNNER:-}" != guest ] && bash "$(dirname "$0")/i686/runs-32bit-code.sh"; then

@@ -24,9 +24,12 @@ direct=
 # as one ctest test.
 per_program=ON
 [ -n "$direct" ] && per_program=OFF
+# The tests run the programs of the release zip, so it is made (again) from this tree.
+bash scripts/package.sh
 echo "== the shipped 32-bit Windows build, with its tests"
 cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
-      -DQUILLET_TESTS_PER_PROGRAM=$per_program -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+      -DQUILLET_TESTS_PER_PROGRAM=$per_program -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+      -DQUILLET_DIST="$root/dist" >/dev/null
 cmake --build build/win32
 log=$root/build/win32/i686-tests.log
 

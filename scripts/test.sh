@@ -5,8 +5,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
 
+# The release files; the native and the i686 tests below run the programs they hold.
+echo "== release files in dist/, then packaged again elsewhere: the same bytes"
+bash scripts/package.sh
+bash scripts/reproducible.sh
+
 echo "== native build and tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
-cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLET_SANITIZE=ON >/dev/null
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLET_SANITIZE=ON \
+      -DQUILLET_DIST="$root/dist" >/dev/null
 cmake --build build/native
 ctest --test-dir build/native --output-on-failure -j2
 

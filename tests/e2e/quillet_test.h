@@ -14,12 +14,9 @@
 #include "driver/text.h"
 #include "driver/wait.h"
 #include "e2e_test_base.h"
+#include "quillet_exe.h"
 
 namespace e2e {
-
-inline std::wstring QuilletExe() {
-    return WindowsPathFromUnix(QUILLET_EXE);
-}
 
 class QuilletTest : public DisplayTest {
   protected:

@@ -11,6 +11,7 @@
 #include "dialog_template.h"
 #include "driver/text.h"
 #include "platform/framework_texts.h"
+#include "quillet_exe.h"
 #include "res/resource.h"
 
 namespace e2e {
@@ -36,13 +37,14 @@ bool IsEdit(const TemplateItem& item) {
 class ResourcesTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        s_module = LoadLibraryExW(WindowsPathFromUnix(QUILLET_EXE).c_str(), nullptr,
-                                  LOAD_LIBRARY_AS_DATAFILE);
+        s_module = LoadLibraryExW(QuilletExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     }
     static void TearDownTestSuite() {
         if (s_module) FreeLibrary(s_module);
     }
-    void SetUp() override { ASSERT_NE(s_module, nullptr) << "cannot load " << QUILLET_EXE; }
+    void SetUp() override {
+        ASSERT_NE(s_module, nullptr) << "cannot load " << ToUtf8(QuilletExe());
+    }
 
     static std::string LoadAnsiString(UINT id) {
         char buffer[1024] = "";
@@ -73,7 +75,7 @@ TEST_F(ResourcesTest, StringTableHoldsTheFrameworkTextsByteForByte) {
 }
 
 TEST_F(ResourcesTest, VersionRecordIsChinesePrcCodePage936) {
-    const std::wstring exe = WindowsPathFromUnix(QUILLET_EXE);
+    const std::wstring exe = QuilletExe();
     DWORD ignored = 0;
     std::vector<BYTE> data(GetFileVersionInfoSizeW(exe.c_str(), &ignored));
     ASSERT_FALSE(data.empty());
@@ -82,8 +84,9 @@ TEST_F(ResourcesTest, VersionRecordIsChinesePrcCodePage936) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010006u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
+    const WORD project[] = {PROJECT_VERSION_NUMBERS};
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(project[1], project[0]));
+    EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(project[3], project[2]));
 
     WORD* translation = nullptr;
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
