@@ -7,7 +7,9 @@
 #include <unistd.h>
 #endif
 
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/journal_store.h"
 #include "cli/terminal.h"
 #include "platform/framework_texts.h"
 #include "platform/number_parse.h"
@@ -17,7 +19,7 @@
 namespace {
 
 struct RenameArgs {
-    std::optional<std::string> folder, sequence, increment, extension, find, with;
+    std::optional<std::string> folder, sequence, increment, extension, find, with, order;
     bool numberFirst = false;
     bool folders = false;
     bool dryRun = false;
@@ -29,13 +31,16 @@ std::vector<std::optional<std::string>*> ValuesOf(const std::string& option, Ren
     if (option == "--increment") return {&out.increment};
     if (option == "--extension") return {&out.extension};
     if (option == "--replace") return {&out.find, &out.with};
+    if (option == "--order") return {&out.order};
     return {};
 }
 
 // Exactly one rule; the numbering options only with the sequence rule.
 bool Consistent(const RenameArgs& a) {
     const int rules = (a.sequence ? 1 : 0) + (a.extension ? 1 : 0) + (a.find ? 1 : 0);
-    return a.folder && rules == 1 && (a.sequence || (!a.increment && !a.numberFirst));
+    RenameOrder order;
+    return a.folder && rules == 1 && (a.sequence || (!a.increment && !a.numberFirst)) &&
+           (!a.order || ParseRenameOrder(*a.order, order));
 }
 
 // False for anything the usage does not allow.
@@ -61,6 +66,20 @@ bool ParseRenameArgs(const std::vector<std::string>& args, RenameArgs& out) {
     return Consistent(out);
 }
 
+// Without --order: by name on POSIX, whose listing order is the file system's own
+// (ext4 lists by hash), so that one command numbers alike on both systems; on Windows
+// the listing's order, as the window takes it.
+RenameOrder OrderFor(const RenameArgs& a) {
+    RenameOrder order = RenameOrder::kListing;
+#ifndef _WIN32
+    order = RenameOrder::kName;
+#endif
+    if (a.order) ParseRenameOrder(*a.order, order);
+    return order;
+}
+
+}  // namespace
+
 // The folder as a full path: the engine refuses texts shorter than a drive root such
 // as "C:\", which would otherwise refuse short relative names and "." as well.
 std::string FullFolderPath(const std::string& folder) {
@@ -75,6 +94,8 @@ std::string FullFolderPath(const std::string& folder) {
     return std::string(cwd) + "/" + folder;
 #endif
 }
+
+namespace {
 
 // The settings the page would hold with the same choices made on it.
 RenameSettings SettingsFor(const RenameArgs& a, int32_t increment) {
@@ -107,12 +128,30 @@ int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal
     }
     int32_t serial = 0;
     const RenameSettings settings = SettingsFor(args, increment);
-    const RenameOutcome outcome =
-        args.dryRun ? PreviewBatchRename(settings, serial, terminal,
-                                         [&](const std::string& from, const std::string& to) {
-                                             terminal.Print(from + " -> " + to + "\n");
-                                         })
-                    : RunBatchRename(settings, serial, terminal);
+    const RenameOrder order = OrderFor(args);
+    if (args.dryRun) {
+        const RenameOutcome outcome = PreviewBatchRename(
+            settings, serial, terminal,
+            [&](const std::string& from, const std::string& to) {
+                terminal.Print(from + " -> " + to + "\n");
+            },
+            order);
+        if (outcome.ok()) return kExitDone;
+        terminal.ReportEnd(outcome.reason);
+        return kExitFailed;
+    }
+    if (state_files::Folder().empty()) {
+        terminal.ShowMessage(cli_text::kNoStateFolder);
+        return kExitFailed;
+    }
+    JournalWriter journal(settings.m_strFolder);
+    RenameRunOptions options;
+    options.order = order;
+    options.beforeRename = [&](const std::string& prefix, const std::string& oldName,
+                               const std::string& newName) {
+        journal.Record(prefix, oldName, newName);
+    };
+    const RenameOutcome outcome = RunBatchRename(settings, serial, terminal, options);
     if (outcome.ok()) return kExitDone;
     terminal.ReportEnd(outcome.reason);
     return kExitFailed;

@@ -1,4 +1,3 @@
-#include <initializer_list>
 #include <string>
 
 #include "cli/cli_texts.h"
@@ -8,22 +7,7 @@
 
 namespace {
 
-// The pattern with %1, %2, ... replaced by the values, in one pass, so that a path
-// holding "%2" stays as it is. No trail byte of code page 936 is a '%'.
-std::string Fill(const char* pattern, std::initializer_list<std::string> values) {
-    std::string text;
-    for (const char* p = pattern; *p; ++p) {
-        const size_t n =
-            p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? size_t(p[1] - '1') : values.size();
-        if (n < values.size()) {
-            text += values.begin()[n];
-            ++p;
-        } else {
-            text += *p;
-        }
-    }
-    return text;
-}
+using cli_text::Fill;
 
 std::string Number(uint64_t value) {
     return std::to_string(value);

@@ -97,16 +97,25 @@ RenameOutcome Refuse(const char* text, EngineNotifications& notify) {
 
 class FolderRenames : public RenameSink {
   public:
+    explicit FolderRenames(const RenameRunOptions& options) : m_options(options) {}
+
     bool Rename(const std::string& folderPrefix, const std::string& oldName,
                 const std::string& newName) override {
+        if (m_options.beforeRename && oldName != newName) {
+            m_options.beforeRename(folderPrefix, oldName, newName);
+        }
         return CFile::Rename(folderPrefix + oldName, folderPrefix + newName);
     }
+
+  private:
+    const RenameRunOptions& m_options;
 };
 
 }  // namespace
 
 RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
-                              EngineNotifications& notify, RenameSink& sink, bool& success) {
+                              EngineNotifications& notify, RenameSink& sink, bool& success,
+                              RenameOrder order) {
     success = false;
     m_nSerial = 0;
     if (settings.m_strFolder.size() < kMinFolderBytes) {
@@ -122,6 +131,7 @@ RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial
         return Make(Outcome::kFailed, rename_text::kCannotList);
     }
     sink.Listed(entries);
+    SortForRename(entries, order, settings.m_strFolder + path::kSeparator);
     BatchRename run(settings, m_nSerial, sink);
     for (const folder::Entry& entry : entries) run.Visit(entry);
     success = run.succeeded();
@@ -129,10 +139,11 @@ RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial
 }
 
 RenameOutcome RunBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
-                             EngineNotifications& notify) {
-    FolderRenames folder;
+                             EngineNotifications& notify, const RenameRunOptions& options) {
+    FolderRenames folder(options);
     bool success = false;
-    RenameOutcome outcome = WalkBatchRename(settings, m_nSerial, notify, folder, success);
+    RenameOutcome outcome =
+        WalkBatchRename(settings, m_nSerial, notify, folder, success, options.order);
     if (!success) return outcome;
     notify.ShowMessage(rename_text::kSuccess);
     outcome.reason = rename_text::kSuccess;

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/terminal.h"
+#include "common/state_folder.h"
 #include "folder_fixture.h"
 #include "platform/file_exception.h"
 #include "rename/rename_texts.h"
@@ -43,6 +44,7 @@ class RenameCommand : public testing::Test {
         }
     }
 
+    StateFolderForTest state;
     FolderFixture dir;
     Terminal terminal;
     std::string told;

@@ -1,0 +1,83 @@
+// quillet-cli undo FOLDER [--dry-run]: puts back the names of the last rename run in
+// the folder, and journals that as a run of its own, so it can be undone too.
+#include <string>
+#include <vector>
+
+#include "cli/cli_texts.h"
+#include "cli/commands.h"
+#include "cli/journal_store.h"
+#include "cli/terminal.h"
+#include "platform/path.h"
+#include "platform/text.h"
+#include "rename/rename_undo.h"
+
+namespace {
+
+bool ParseUndoArgs(const std::vector<std::string>& args, std::string& folder, bool& dryRun) {
+    bool haveFolder = false;
+    dryRun = false;
+    for (const std::string& a : args) {
+        if (a == "--dry-run" && !dryRun) {
+            dryRun = true;
+        } else if (a.compare(0, 2, "--") == 0 || haveFolder || a.empty()) {
+            return false;
+        } else {
+            folder = a;
+            haveFolder = true;
+        }
+    }
+    return haveFolder;
+}
+
+void Report(const UndoStep& step, Terminal& terminal) {
+    using text::ForDisplay;
+    switch (step.kind) {
+        case UndoStep::kRestored:
+            terminal.Print(step.from + " -> " + step.to + "\n");
+            break;
+        case UndoStep::kChanged:
+            terminal.ShowMessage(cli_text::Fill(cli_text::kEntryChanged, {ForDisplay(step.from)}));
+            break;
+        case UndoStep::kOldNameTaken:
+            terminal.ShowMessage(cli_text::Fill(cli_text::kOldNameTaken,
+                                                {ForDisplay(step.from), ForDisplay(step.to)}));
+            break;
+    }
+}
+
+}  // namespace
+
+int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
+    std::string folder;
+    bool dryRun = false;
+    if (!ParseUndoArgs(args, folder, dryRun)) return kExitUsage;
+    folder = FullFolderPath(folder);
+    std::string journalPath, text;
+    rename_journal::Journal journal;
+    size_t badLine = 0;
+    if (!LastJournal(folder, journalPath, text)) {
+        terminal.ShowMessage(cli_text::Fill(cli_text::kNoJournal, {text::ForDisplay(folder)}));
+        return kExitFailed;
+    }
+    if (!rename_journal::Read(text, journal, badLine)) {
+        terminal.ShowMessage(cli_text::Fill(
+            cli_text::kJournalDamaged, {text::ForDisplay(journalPath), std::to_string(badLine)}));
+        return kExitFailed;
+    }
+    // The journal's own folder: the one the run renamed in, however it is named now.
+    JournalWriter undoJournal(journal.folder);
+    const UndoResult result = UndoRenames(
+        journal.folder + path::kSeparator, journal, dryRun,
+        [&](const std::string&, const rename_journal::Record& r) { undoJournal.Record(r); });
+    size_t restored = 0;
+    for (const UndoStep& step : result.steps) {
+        Report(step, terminal);
+        restored += step.kind == UndoStep::kRestored ? 1 : 0;
+    }
+    const size_t left = result.steps.size() - restored;
+    terminal.ShowMessage(left == 0
+                             ? cli_text::Fill(cli_text::kRestored, {std::to_string(restored)})
+                             : cli_text::Fill(cli_text::kPartlyRestored,
+                                              {std::to_string(restored), std::to_string(left)}));
+    return left == 0 ? kExitDone : kExitFailed;
+}

@@ -1,0 +1,34 @@
+// Puts back the names a batch rename gave, from its journal, last rename first.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "rename/rename_journal.h"
+
+struct UndoStep {
+    enum Kind {
+        kRestored,     // from (the name the entry had) back to to (its old name)
+        kChanged,      // the entry is no longer under a name the run gave it; left alone
+        kOldNameTaken  // another entry holds the old name; left alone
+    } kind;
+    std::string from, to;
+};
+
+struct UndoResult {
+    std::vector<UndoStep> steps;
+    bool allRestored() const;
+};
+
+// Undoes journal's renames in folderPrefix (the journal's folder with the separator).
+// Each entry is looked for by its identity under its new name, then its old one (a
+// rename the run never came to: nothing to do), then under any name (a temporary one,
+// where a run was killed between the two moves of a case-only rename). beforeRename is
+// told each move, as the rename engine tells it, so the undo can be journaled and
+// undone in turn; it records the entry's move from the name the run gave it. With
+// dryRun nothing is moved. A move that fails raises CFileException.
+UndoResult UndoRenames(
+    const std::string& folderPrefix, const rename_journal::Journal& journal, bool dryRun,
+    const std::function<void(const std::string& folderPrefix,
+                             const rename_journal::Record& record)>& beforeRename);
