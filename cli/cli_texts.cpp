@@ -3,13 +3,16 @@
 #include <initializer_list>
 #include <string>
 
+#include "cli/console.h"
+
 namespace cli_text {
 
-// The pattern with %1, %2, ... replaced by the values, in one pass, so that a path
-// holding "%2" stays as it is. No trail byte of code page 936 is a '%'.
+// The pattern (a program text) in UTF-8 with %1, %2, ... replaced by the values, in
+// one pass, so that a path holding "%2" stays as it is.
 std::string Fill(const char* pattern, std::initializer_list<std::string> values) {
+    const std::string utf8 = console::FromText(pattern);
     std::string text;
-    for (const char* p = pattern; *p; ++p) {
+    for (const char* p = utf8.c_str(); *p; ++p) {
         const size_t n =
             p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? size_t(p[1] - '1') : values.size();
         if (n < values.size()) {
@@ -63,6 +66,9 @@ const char kUsage[] =
     "  --dry-run            只列出将恢复的名称(现名 -> 原名),不改名\n"
     "--help     显示本说明\n"
     "--version  显示版本号\n"
+    "\n"
+    "输出:\n"
+    "  控制台中显示每个字符;输出重定向到文件或管道时,写入的是 UTF-8 编码的文本\n"
     "\n"
     "退出状态:\n"
     "  0  完成;verify: 分割文件完好;undo: 全部恢复\n"

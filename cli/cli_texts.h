@@ -6,7 +6,8 @@
 
 namespace cli_text {
 
-// The pattern with %1, %2, ... replaced by the values.
+// The pattern (a program text) in UTF-8, with %1, %2, ... replaced by the values
+// (UTF-8, as names are).
 std::string Fill(const char* pattern, std::initializer_list<std::string> values);
 
 extern const char kUsage[];

@@ -1,66 +1,56 @@
 #include <io.h>
 #include <windows.h>
+// after windows.h, whose types it uses
+#include <shellapi.h>
 
 #include <iostream>
 
 #include "cli/console.h"
+#include "platform/win32/wide.h"
 
 namespace console {
 namespace {
-
-// The program's texts are compiled to code page 936.
-constexpr UINT kTextCodePage = 936;
 
 HANDLE HandleOf(std::FILE* stream) {
     return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
 }
 
-std::wstring Widen(const std::string& text) {
-    int n = MultiByteToWideChar(kTextCodePage, 0, text.data(), static_cast<int>(text.size()),
-                                nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(kTextCodePage, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide, UINT codePage) {
-    int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &bytes[0], n,
-                        nullptr, nullptr);
-    return bytes;
-}
-
-void WriteBytes(std::FILE* stream, const std::string& bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size(), stream);
-    std::fflush(stream);
-}
-
 }  // namespace
+
+// argv holds the arguments in the ANSI code page, with a look-alike or "?" for every
+// character it lacks; the wide command line holds them whole.
+std::vector<std::string> Arguments(int argc, char** argv) {
+    int count = 0;
+    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!args) return std::vector<std::string>(argv + 1, argv + argc);
+    std::vector<std::string> utf8;
+    for (int i = 1; i < count; ++i) utf8.push_back(wide::ToUtf8(args[i], wcslen(args[i])));
+    LocalFree(args);
+    return utf8;
+}
 
 bool IsTerminal(std::FILE* stream) {
     DWORD mode;
     return GetConsoleMode(HandleOf(stream), &mode) != 0;
 }
 
-void Write(std::FILE* stream, const std::string& text) {
+std::string FromText(const std::string& programText) {
+    return wide::ToUtf8(wide::FromCp936(programText));
+}
+
+void Write(std::FILE* stream, const std::string& utf8) {
     std::fflush(stream);
     if (IsTerminal(stream)) {
         // A console shows every character this way, whatever its code page.
-        std::wstring wide = Widen(text);
+        const std::wstring text = wide::FromUtf8(utf8);
         DWORD written;
-        WriteConsoleW(HandleOf(stream), wide.data(), static_cast<DWORD>(wide.size()), &written,
+        WriteConsoleW(HandleOf(stream), text.data(), static_cast<DWORD>(text.size()), &written,
                       nullptr);
         return;
     }
-    // Redirected: bytes in the console's code page, when there is a console at all.
-    UINT codePage = GetConsoleOutputCP();
-    if (codePage == 0 || codePage == kTextCodePage) {
-        WriteBytes(stream, text);
-    } else {
-        WriteBytes(stream, Narrow(Widen(text), codePage));
-    }
+    // Redirected: UTF-8 whatever the code pages, so that no name loses a character.
+    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+    std::fflush(stream);
 }
 
 bool ReadLine(std::string& line) {

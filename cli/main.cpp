@@ -5,6 +5,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/terminal.h"
 #include "platform/file_exception.h"
 #include "platform/framework_texts.h"
@@ -33,15 +34,29 @@ int RunCommand(const std::vector<std::string>& args, Terminal& terminal) {
     return status;
 }
 
+// The window's report of a file error, with the file's name whole: a message box
+// can show only what code page 936 holds, a terminal every character.
+std::string FileErrorText(const CFileException& e) {
+    std::string text =
+        console::FromText(framework_text::Get(framework_text::kFileNone + e.m_cause));
+    const std::string name =
+        e.m_strFileName.empty()
+            ? console::FromText(framework_text::Get(framework_text::kUnnamedFile))
+            : e.m_strFileName;
+    const size_t at = text.find("%1");
+    if (at != std::string::npos) text.replace(at, 2, name);
+    return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     Terminal terminal;
     try {
-        return RunCommand(std::vector<std::string>(argv + 1, argv + argc), terminal);
+        return RunCommand(console::Arguments(argc, argv), terminal);
     } catch (const CFileException& e) {
         // Where the window's framework would report it: the work done so far stays.
-        terminal.ShowMessage(e.ErrorMessage());
+        terminal.ShowUtf8(FileErrorText(e));
     } catch (const std::bad_alloc&) {
         terminal.ShowMessage(framework_text::Get(framework_text::kOutOfMemory));
     } catch (const CException& e) {

@@ -1,7 +1,8 @@
 #include <optional>
 
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/win32/system_path.h"
+#include "platform/win32/wide.h"
 #else
 #include <limits.h>
 #include <unistd.h>
@@ -85,9 +86,8 @@ RenameOrder OrderFor(const RenameArgs& a) {
 std::string FullFolderPath(const std::string& folder) {
     if (folder.empty()) return folder;
 #ifdef _WIN32
-    char full[4 * MAX_PATH];
-    const DWORD length = GetFullPathNameA(folder.c_str(), sizeof full, full, nullptr);
-    return length > 0 && length < sizeof full ? std::string(full, length) : folder;
+    const std::wstring full = system_path::Full(wide::FromUtf8(folder));
+    return full.empty() ? folder : wide::ToUtf8(full);
 #else
     char cwd[PATH_MAX];
     if (folder[0] == '/' || getcwd(cwd, sizeof cwd) == nullptr) return folder;
@@ -133,7 +133,7 @@ int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal
         const RenameOutcome outcome = PreviewBatchRename(
             settings, serial, terminal,
             [&](const std::string& from, const std::string& to) {
-                terminal.Print(from + " -> " + to + "\n");
+                terminal.PrintUtf8(from + " -> " + to + "\n");
             },
             order);
         if (outcome.ok()) return kExitDone;

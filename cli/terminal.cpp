@@ -14,23 +14,27 @@ constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 Terminal::Terminal() : m_bProgressShown(console::IsTerminal(stderr)) {}
 
 void Terminal::ShowMessage(const std::string& text) {
+    ShowUtf8(console::FromText(text));
+    m_told.insert(text);
+}
+
+void Terminal::ShowUtf8(const std::string& text) {
     EndProgress();
     console::Write(stderr, text + "\n");
-    m_told.insert(text);
 }
 
 bool Terminal::AskYesNo(const std::string& text) {
     EndProgress();
     m_told.insert(text);
     if (m_bAssumeYes) {
-        console::Write(stderr, text + cli_text::kAnsweredYes);
+        console::Write(stderr, console::FromText(text + cli_text::kAnsweredYes));
         return true;
     }
     if (!console::IsTerminal(stdin)) {
-        console::Write(stderr, text + cli_text::kAnsweredNo);
+        console::Write(stderr, console::FromText(text + cli_text::kAnsweredNo));
         return false;
     }
-    console::Write(stderr, text + cli_text::kAskYesNo);
+    console::Write(stderr, console::FromText(text + cli_text::kAskYesNo));
     std::string answer;
     if (!console::ReadLine(answer)) return false;
     size_t first = answer.find_first_not_of(" \t");
@@ -84,6 +88,10 @@ void Terminal::ReportEnd(const std::string& reason) {
 }
 
 void Terminal::Print(const std::string& text) {
+    PrintUtf8(console::FromText(text));
+}
+
+void Terminal::PrintUtf8(const std::string& text) {
     EndProgress();
     console::Write(stdout, text);
 }

@@ -15,12 +15,14 @@ class Terminal : public EngineNotifications {
     Terminal();
     ~Terminal() override { EndProgress(); }
 
+    // The program's own texts, as the engines give them.
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     void SetProgressRange(uint32_t min, uint32_t max) override;
     void SetProgressPos(uint64_t pos) override;
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
+    // Prints the path on stdout.
     void OpenFolder(const std::string& path) override;
     // Runs the exchange the command installed; true when there is none.
     bool UpdateData() override;
@@ -29,8 +31,12 @@ class Terminal : public EngineNotifications {
     void SetExchange(std::function<bool()> exchange) { m_exchange = std::move(exchange); }
     // Prints why a run ended, unless the user has just been told exactly that.
     void ReportEnd(const std::string& reason);
-    // Text for stdout, such as the usage.
+    // A program text for stdout, such as the usage.
     void Print(const std::string& text);
+    // Texts already in UTF-8, such as names or messages that hold one, for stderr and
+    // for stdout.
+    void ShowUtf8(const std::string& text);
+    void PrintUtf8(const std::string& text);
     // Finishes the progress line, so that the next text starts on a line of its own.
     void EndProgress();
 

@@ -8,7 +8,6 @@
 #include "cli/journal_store.h"
 #include "cli/terminal.h"
 #include "platform/path.h"
-#include "platform/text.h"
 #include "rename/rename_undo.h"
 
 namespace {
@@ -30,17 +29,15 @@ bool ParseUndoArgs(const std::vector<std::string>& args, std::string& folder, bo
 }
 
 void Report(const UndoStep& step, Terminal& terminal) {
-    using text::ForDisplay;
     switch (step.kind) {
         case UndoStep::kRestored:
-            terminal.Print(step.from + " -> " + step.to + "\n");
+            terminal.PrintUtf8(step.from + " -> " + step.to + "\n");
             break;
         case UndoStep::kChanged:
-            terminal.ShowMessage(cli_text::Fill(cli_text::kEntryChanged, {ForDisplay(step.from)}));
+            terminal.ShowUtf8(cli_text::Fill(cli_text::kEntryChanged, {step.from}));
             break;
         case UndoStep::kOldNameTaken:
-            terminal.ShowMessage(cli_text::Fill(cli_text::kOldNameTaken,
-                                                {ForDisplay(step.from), ForDisplay(step.to)}));
+            terminal.ShowUtf8(cli_text::Fill(cli_text::kOldNameTaken, {step.from, step.to}));
             break;
     }
 }
@@ -56,12 +53,12 @@ int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
     rename_journal::Journal journal;
     size_t badLine = 0;
     if (!LastJournal(folder, journalPath, text)) {
-        terminal.ShowMessage(cli_text::Fill(cli_text::kNoJournal, {text::ForDisplay(folder)}));
+        terminal.ShowUtf8(cli_text::Fill(cli_text::kNoJournal, {folder}));
         return kExitFailed;
     }
     if (!rename_journal::Read(text, journal, badLine)) {
-        terminal.ShowMessage(cli_text::Fill(
-            cli_text::kJournalDamaged, {text::ForDisplay(journalPath), std::to_string(badLine)}));
+        terminal.ShowUtf8(
+            cli_text::Fill(cli_text::kJournalDamaged, {journalPath, std::to_string(badLine)}));
         return kExitFailed;
     }
     // The journal's own folder: the one the run renamed in, however it is named now.
@@ -75,9 +72,8 @@ int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
         restored += step.kind == UndoStep::kRestored ? 1 : 0;
     }
     const size_t left = result.steps.size() - restored;
-    terminal.ShowMessage(left == 0
-                             ? cli_text::Fill(cli_text::kRestored, {std::to_string(restored)})
-                             : cli_text::Fill(cli_text::kPartlyRestored,
-                                              {std::to_string(restored), std::to_string(left)}));
+    terminal.ShowUtf8(left == 0 ? cli_text::Fill(cli_text::kRestored, {std::to_string(restored)})
+                                : cli_text::Fill(cli_text::kPartlyRestored,
+                                                 {std::to_string(restored), std::to_string(left)}));
     return left == 0 ? kExitDone : kExitFailed;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/terminal.h"
 #include "split/series_check.h"
 
@@ -52,9 +53,10 @@ int RunVerifyCommand(const std::vector<std::string>& args, Terminal& terminal) {
         terminal.ReportEnd(outcome.reason);
         return kExitFailed;
     }
-    for (const SeriesFault& fault : report.faults) terminal.ShowMessage(Describe(fault, report));
+    for (const SeriesFault& fault : report.faults) terminal.ShowUtf8(Describe(fault, report));
     if (!report.faults.empty()) return kExitFailed;
-    terminal.Print(Fill(cli_text::kSeries, {report.sourceName, Number(report.count),
-                                            Number(report.chunkSize), Number(report.totalBytes)}));
+    terminal.PrintUtf8(
+        Fill(cli_text::kSeries, {report.sourceName, Number(report.count), Number(report.chunkSize),
+                                 Number(report.totalBytes)}));
     return kExitDone;
 }

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "platform/framework_texts.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ std::string CFileException::ErrorMessage() const {
     std::string text = framework_text::Get(framework_text::kFileNone + m_cause);
     const std::string name = m_strFileName.empty()
                                  ? std::string(framework_text::Get(framework_text::kUnnamedFile))
-                                 : m_strFileName;
+                                 : text::ForDisplay(m_strFileName);
     ReplaceFirst(text, "%1", name);
     return text;
 }

@@ -7,7 +7,7 @@
 #include "platform/exception.h"
 
 class CFileException : public CException {
-public:
+  public:
     enum Cause {
         none,
         genericException,
@@ -34,8 +34,8 @@ public:
     // Raises the file error for a Windows system error code; code 0 raises nothing.
     static void ThrowOsError(long osError, const std::string& fileName = std::string());
 
-    // The cause's text with %1 filled by the file name, or by the text for an
-    // unnamed file when there is none.
+    // The cause's text with %1 filled by the file name as a message shows it (the name
+    // itself stays UTF-8), or by the text for an unnamed file when there is none.
     bool GetErrorMessage(std::string& text) const override;
     std::string ErrorMessage() const;
 

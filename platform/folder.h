@@ -30,4 +30,12 @@ struct FileIdentity {
 // False when the path names no entry that can be looked at.
 bool Identify(const std::string& path, FileIdentity& identity);
 
+// The name an entry given this name is stored under: Windows drops trailing dots and
+// spaces; POSIX keeps every name as given.
+std::string StoredName(const std::string& name);
+
+// Equal for two names exactly when the folder takes them for the same entry: the stored
+// name, with case folded on Windows.
+std::string NameKey(const std::string& name);
+
 }  // namespace folder

@@ -35,8 +35,8 @@ class CodePage {
     std::bitset<256> m_lead;
 };
 
-// The code page the running system uses for its byte strings: the ANSI code page on
-// Windows (GetACP, with the lead bytes GetCPInfo gives), UTF-8 on POSIX.
+// The code page of names and paths inside the program: UTF-8 on every system (Windows
+// converts them to UTF-16 at each call, never through its ANSI code page).
 const CodePage& SystemCodePage();
 
 // Length in bytes (1 or more, never past the end) of the character that starts at pos.

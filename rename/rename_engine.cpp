@@ -6,6 +6,7 @@
 #include "platform/file.h"
 #include "platform/folder.h"
 #include "platform/path.h"
+#include "platform/text.h"
 #include "rename/forbidden_chars.h"
 #include "rename/rename_rules.h"
 #include "rename/rename_texts.h"
@@ -118,7 +119,8 @@ RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial
                               RenameOrder order) {
     success = false;
     m_nSerial = 0;
-    if (settings.m_strFolder.size() < kMinFolderBytes) {
+    // Bytes of the text as code page 936 holds it on Windows, as the window always counted.
+    if (text::ForDisplay(settings.m_strFolder).size() < kMinFolderBytes) {
         return Refuse(rename_text::kNoFolder, notify);
     }
     if (forbidden_chars::InNewNames(settings)) return Refuse(rename_text::kForbiddenChars, notify);

@@ -4,27 +4,11 @@
 #include <vector>
 
 #include "platform/file_exception.h"
-#include "platform/text.h"
 
 namespace {
 
 // What the system reports when a rename would replace an entry.
 constexpr long kNameExists = 183;
-
-// Names as the folder tells them apart: Windows file systems ignore the case of
-// letters (a trail byte of a double-byte character is no letter).
-std::string NameKey(const std::string& name) {
-#ifdef _WIN32
-    std::string key = name;
-    const text::CodePage cp = text::SystemCodePage();
-    for (size_t i = 0; i < key.size(); i += text::CharLength(key, i, cp)) {
-        if (key[i] >= 'a' && key[i] <= 'z') key[i] = static_cast<char>(key[i] - 'a' + 'A');
-    }
-    return key;
-#else
-    return name;
-#endif
-}
 
 // Keeps the names the folder would hold after each rename of the run.
 class PreviewRenames : public RenameSink {
@@ -33,22 +17,25 @@ class PreviewRenames : public RenameSink {
 
     void Listed(const std::vector<folder::Entry>& entries) override {
         for (const folder::Entry& entry : entries) {
-            if (entry.name != "." && entry.name != "..") m_present.insert(NameKey(entry.name));
+            if (entry.name != "." && entry.name != "..")
+                m_present.insert(folder::NameKey(entry.name));
         }
     }
 
     bool Rename(const std::string&, const std::string& oldName,
                 const std::string& newName) override {
-        const std::string oldKey = NameKey(oldName);
-        const std::string newKey = NameKey(newName);
+        // The name the entry would be stored under, as the run would find it.
+        const std::string stored = folder::StoredName(newName);
+        const std::string oldKey = folder::NameKey(oldName);
+        const std::string newKey = folder::NameKey(stored);
         // An empty name leaves the folder's own path, which exists.
-        if (newName.empty() || (newKey != oldKey && m_present.count(newKey) > 0)) {
+        if (stored.empty() || (newKey != oldKey && m_present.count(newKey) > 0)) {
             CFileException::ThrowOsError(kNameExists);
         }
         m_present.erase(oldKey);
         m_present.insert(newKey);
-        m_onRename(oldName, newName);
-        return newName != oldName;
+        m_onRename(oldName, stored);
+        return stored != oldName;
     }
 
   private:

@@ -28,7 +28,10 @@ if [ "${#missing[@]}" -gt 0 ]; then
     [ "${#missing[@]}" -gt 0 ] && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# Wine takes its ANSI code page (936) from a zh_CN locale, which must exist.
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
-    $SUDO localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
-fi
+# Wine takes its ANSI code page from the locale, which must exist: 936 from zh_CN, and
+# for the tests of names under other code pages 1252 from en_US and 932 from ja_JP.
+for quillet_locale in zh_CN en_US ja_JP; do
+    if ! locale -a 2>/dev/null | grep -qi "^${quillet_locale}\.utf-\?8$"; then
+        $SUDO localedef -i "$quillet_locale" -f UTF-8 "$quillet_locale.UTF-8"
+    fi
+done

@@ -125,8 +125,8 @@ Outcome MergeEngine::Scan() {
     }
     std::vector<ScannedPiece> found;
     if (!Find(found)) {
-        return Outcome::Failed(
-            split_text::Format(split_text::kCannotListFolder, m_fields.m_strPieceFolder));
+        return Outcome::Failed(split_text::Format(split_text::kCannotListFolder,
+                                                  text::ForDisplay(m_fields.m_strPieceFolder)));
     }
     Keep(found);
     // The count to meet is that of the header read last, valid or not.
@@ -200,8 +200,8 @@ Outcome MergeEngine::MergePieces() {
     CFile output;
     if (!output.Open(m_fields.m_strOutputPath, CFile::modeCreate | CFile::modeWrite |
                                                    CFile::shareExclusive | CFile::typeBinary)) {
-        return Outcome::Failed(
-            split_text::Format(split_text::kCannotCreateOutput, m_fields.m_strOutputPath));
+        return Outcome::Failed(split_text::Format(split_text::kCannotCreateOutput,
+                                                  text::ForDisplay(m_fields.m_strOutputPath)));
     }
     Outcome scan = Scan();
     if (!scan.ok()) {

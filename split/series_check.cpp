@@ -120,8 +120,8 @@ Outcome CheckSeries(const std::string& piecePath, EngineNotifications& notify,
 
     std::vector<ScannedPiece> pieces;
     if (!merge.FindPieces(pieces)) {
-        return Outcome::Failed(
-            split_text::Format(split_text::kCannotListSeries, fields.m_strPieceFolder));
+        return Outcome::Failed(split_text::Format(split_text::kCannotListSeries,
+                                                  text::ForDisplay(fields.m_strPieceFolder)));
     }
     report.pieces = pieces.size();
     if (!pieces.empty()) report.sourceName = SourceNameOf(pieces[0].path, pieces[0].index);

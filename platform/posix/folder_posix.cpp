@@ -67,4 +67,12 @@ bool Identify(const std::string& path, FileIdentity& identity) {
     return true;
 }
 
+std::string StoredName(const std::string& name) {
+    return name;
+}
+
+std::string NameKey(const std::string& name) {
+    return name;
+}
+
 }  // namespace folder

@@ -1,11 +1,9 @@
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/file.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
-#include "platform/path.h"
+#include "platform/win32/system_path.h"
 
 namespace {
 
@@ -51,6 +49,30 @@ long LastError(long fallback) {
 
 constexpr long kGenericFailure = ERROR_GEN_FAILURE;
 
+HANDLE CreateWithAttributes(const std::wstring& p, unsigned flags, DWORD creation,
+                            DWORD attributes) {
+    return CreateFileW(p.c_str(), DesiredAccess(flags), ShareMode(flags), nullptr, creation,
+                       attributes, nullptr);
+}
+
+// Windows refuses to replace a hidden or system file unless the new one is given the
+// same attributes; the replaced file then keeps them.
+HANDLE Create(const std::wstring& p, unsigned flags, DWORD creation) {
+    HANDLE h = CreateWithAttributes(p, flags, creation, FILE_ATTRIBUTE_NORMAL);
+    if (h != INVALID_HANDLE_VALUE || creation != CREATE_ALWAYS ||
+        GetLastError() != ERROR_ACCESS_DENIED) {
+        return h;
+    }
+    const DWORD existing = GetFileAttributesW(p.c_str());
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if (existing == INVALID_FILE_ATTRIBUTES || (existing & FILE_ATTRIBUTE_DIRECTORY) ||
+        (existing & kept) == 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return h;
+    }
+    return CreateWithAttributes(p, flags, creation, existing & kept);
+}
+
 }  // namespace
 
 CFile::~CFile() {
@@ -60,8 +82,7 @@ CFile::~CFile() {
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
     DWORD creation = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    HANDLE h = CreateFileA(path.c_str(), DesiredAccess(flags), ShareMode(flags), nullptr, creation,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = Create(system_path::ForCall(path), flags, creation);
     if (h == INVALID_HANDLE_VALUE) {
         if (error) {
             error->m_lOsError = LastError(kGenericFailure);
@@ -152,55 +173,64 @@ void CFile::Abort() {
 
 namespace {
 
+std::wstring Upper(std::wstring s) {
+    if (!s.empty()) CharUpperBuffW(&s[0], static_cast<DWORD>(s.size()));
+    return s;
+}
+
 // "IMG.JPG" to "IMG.jpg": the same name to a system that ignores case.
-bool DiffersOnlyInCase(const std::string& oldName, const std::string& newName) {
-    return oldName != newName && lstrcmpiA(oldName.c_str(), newName.c_str()) == 0;
+bool DiffersOnlyInCase(const std::wstring& oldName, const std::wstring& newName) {
+    return oldName != newName && Upper(oldName) == Upper(newName);
 }
 
-// Whether the folder lists an entry spelled exactly so. A look-up of the one name
-// would answer in the spelling asked for, wherever the file system ignores case.
-bool IsListedAs(const std::string& p) {
-    std::vector<folder::Entry> entries;
-    if (!folder::List(path::FolderOf(p), entries)) return true;  // cannot tell: taken
-    const std::string name = path::NameOf(p);
-    for (const folder::Entry& e : entries) {
-        if (e.name == name) return true;
-    }
-    return false;
+// Whether the entry is stored spelled exactly so. A look-up of the one name answers
+// with the spelling the folder holds.
+bool IsStoredAs(const std::wstring& p) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(p.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return true;  // cannot tell: taken
+    FindClose(find);
+    const size_t separator = p.find_last_of(L'\\');
+    const std::wstring name = separator == std::wstring::npos ? p : p.substr(separator + 1);
+    return name == data.cFileName;
 }
 
-void Move(const std::string& from, const std::string& to) {
-    if (!MoveFileA(from.c_str(), to.c_str())) {
-        CFileException::ThrowOsError(LastError(kGenericFailure));
-    }
+bool MoveW(const std::wstring& from, const std::wstring& to) {
+    return MoveFileW(from.c_str(), to.c_str()) != FALSE;
 }
 
-void MoveThroughTemporary(const std::string& oldName, const std::string& newName) {
-    const std::string temporary = newName + ".quillet-case";
+void Move(const std::wstring& from, const std::wstring& to) {
+    if (!MoveW(from, to)) CFileException::ThrowOsError(LastError(kGenericFailure));
+}
+
+void MoveThroughTemporary(const std::wstring& oldName, const std::wstring& newName) {
+    const std::wstring temporary = newName + L".quillet-case";
     Move(oldName, temporary);
-    if (!MoveFileA(temporary.c_str(), newName.c_str())) {
+    if (!MoveW(temporary, newName)) {
         const long code = LastError(kGenericFailure);
-        MoveFileA(temporary.c_str(), oldName.c_str());
+        MoveW(temporary, oldName);
         CFileException::ThrowOsError(code);
     }
 }
 
 }  // namespace
 
-bool CFile::Rename(const std::string& oldName, const std::string& newName) {
+bool CFile::Rename(const std::string& oldPath, const std::string& newPath) {
     // The system would "move" it onto itself; nothing would change.
-    if (oldName == newName) return false;
+    if (oldPath == folder::StoredName(newPath)) return false;
+    const std::wstring oldName = system_path::ForCall(oldPath);
+    const std::wstring newName = system_path::ForCall(newPath);
     // Windows changes the case itself. A layer over a file system that ignores case may
     // take the new spelling for the old entry: it refuses the name as taken, or reports
     // success and keeps the old spelling. The entry then goes through a temporary name.
     const bool caseOnly = DiffersOnlyInCase(oldName, newName);
-    if (!MoveFileA(oldName.c_str(), newName.c_str())) {
+    if (!MoveW(oldName, newName)) {
         const long code = LastError(kGenericFailure);
         const bool taken = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
-        if (!caseOnly || !taken || IsListedAs(newName)) CFileException::ThrowOsError(code);
+        if (!caseOnly || !taken || IsStoredAs(newName)) CFileException::ThrowOsError(code);
         MoveThroughTemporary(oldName, newName);
         return true;
     }
-    if (caseOnly && !IsListedAs(newName)) MoveThroughTemporary(oldName, newName);
+    if (caseOnly && !IsStoredAs(newName)) MoveThroughTemporary(oldName, newName);
     return true;
 }

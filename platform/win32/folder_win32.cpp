@@ -1,13 +1,15 @@
 #include <windows.h>
 
 #include "platform/folder.h"
+#include "platform/win32/system_path.h"
+#include "platform/win32/wide.h"
 
 namespace folder {
 namespace {
 
-Entry ToEntry(const WIN32_FIND_DATAA& data) {
+Entry ToEntry(const WIN32_FIND_DATAW& data) {
     Entry e;
-    e.name = data.cFileName;
+    e.name = wide::ToUtf8(data.cFileName, wcslen(data.cFileName));
     e.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     e.isHidden = (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
     return e;
@@ -16,26 +18,27 @@ Entry ToEntry(const WIN32_FIND_DATAA& data) {
 // Opened with no access at all, a handle only identifies the entry; folders need the
 // backup flag to be opened.
 HANDLE OpenForIdentity(const std::string& p) {
-    return CreateFileA(p.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    return CreateFileW(system_path::ForCall(p).c_str(), 0,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
 }  // namespace
 
 bool List(const std::string& folderPath, std::vector<Entry>& entries) {
     entries.clear();
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folderPath + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(system_path::ForCall(folderPath + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return false;
     do {
         entries.push_back(ToEntry(data));
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
     return true;
 }
 
 bool Create(const std::string& folderPath, long* osError) {
-    BOOL ok = CreateDirectoryA(folderPath.c_str(), nullptr);
+    BOOL ok = CreateDirectoryW(system_path::ForCall(folderPath).c_str(), nullptr);
     if (osError) *osError = ok ? 0 : static_cast<long>(GetLastError());
     return ok != FALSE;
 }
@@ -50,6 +53,17 @@ bool Identify(const std::string& path, FileIdentity& identity) {
     identity.volume = info.dwVolumeSerialNumber;
     identity.index = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     return true;
+}
+
+std::string StoredName(const std::string& name) {
+    const size_t end = name.find_last_not_of(". ");
+    return end == std::string::npos ? std::string() : name.substr(0, end + 1);
+}
+
+std::string NameKey(const std::string& name) {
+    std::wstring key = wide::FromUtf8(StoredName(name));
+    if (!key.empty()) CharUpperBuffW(&key[0], static_cast<DWORD>(key.size()));
+    return wide::ToUtf8(key);
 }
 
 }  // namespace folder

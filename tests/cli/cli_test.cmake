@@ -1,7 +1,8 @@
 # Runs the built quillet-cli the way a user or a script would and checks its exit
 # status, its output and the files. Arguments: CLI, EMULATOR (may be empty), WORK,
 # CASE, TEXT_ENCODING (the encoding the program's messages arrive in), WINDOWS, BUILD
-# (the build folder, to install from) and VERSION (the project's).
+# (the build folder, to install from), VERSION (the project's) and LOCALE (where set,
+# the locale to run in: under Wine it gives the ANSI code page).
 cmake_minimum_required(VERSION 3.20)
 
 if(WINDOWS)
@@ -12,6 +13,10 @@ endif()
 
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
+if(LOCALE)
+    set(ENV{LC_ALL} ${LOCALE})
+    set(ENV{LANG} ${LOCALE})
+endif()
 
 function(run)
     execute_process(COMMAND ${EMULATOR} "${CLI}" ${ARGN}
@@ -178,6 +183,69 @@ elseif(CASE STREQUAL "code_page_1252")
     expect("status for a backslash after an accented letter" "${status}" 1)
     file(GLOB_RECURSE left RELATIVE "${WORK}/d" "${WORK}/d/*")
     expect("files after the refusal" "${left}" "a.txt")
+elseif(CASE STREQUAL "names")
+    # Each row: the files of a folder (a file's content is its first name), what is run,
+    # the exit status, and every file of the row afterwards with its content. A file
+    # beside the folder and a sub-folder "x" in it holding "y.txt" must stay untouched.
+    function(row folder files command wanted_status wanted)
+        math(EXPR n "${n} + 1")
+        set(n ${n} PARENT_SCOPE)
+        set(root "${WORK}/row${n}")
+        file(MAKE_DIRECTORY "${root}/${folder}")
+        file(WRITE "${root}/outside.txt" "outside.txt")
+        file(WRITE "${root}/${folder}/x/y.txt" "x/y.txt")
+        foreach(name ${files})
+            file(WRITE "${root}/${folder}/${name}" "${name}")
+        endforeach()
+        string(REPLACE "FOLDER" "row${n}/${folder}" command "${command}")
+        run(${command})
+        expect("row ${n} (${command}): status, with [${err}]" "${status}" "${wanted_status}")
+        list(TRANSFORM wanted PREPEND "${folder}/")
+        list(APPEND wanted "outside.txt|outside.txt" "${folder}/x/y.txt|x/y.txt")
+        list(SORT wanted)
+        file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE "${root}" "${root}/*")
+        set(actual)
+        foreach(f ${found})
+            file(READ "${root}/${f}" content)
+            list(APPEND actual "${f}|${content}")
+        endforeach()
+        list(SORT actual)
+        expect("row ${n} (${command}): files and contents" "${actual}" "${wanted}")
+        set(out "${out}" PARENT_SCOPE)
+        set(err "${err}" PARENT_SCOPE)
+    endfunction()
+    set(n 0)
+    set(look_alikes "x＼y.txt" "x∖y.txt" "x／y.txt" "x∕y.txt" "x⁄y.txt" "x：y.txt" "x∶y.txt")
+    set(renamed ${look_alikes})
+    list(TRANSFORM renamed REPLACE "^(.*)\\.txt$" "\\1.log|\\1.txt")
+    row(d "${look_alikes};a.txt;â.txt;x．txt" "rename;FOLDER;--extension;log" 0
+        "${renamed};a.log|a.txt;â.log|â.txt;x．txt.log|x．txt")
+    row(d "旅行😀.jpg" "rename;FOLDER;--sequence;trip" 0 "trip001.jpg|旅行😀.jpg")
+    row(d "사진.txt;旅行😀.jpg" "rename;FOLDER;--replace;사진;photo" 0
+        "photo.txt|사진.txt;旅行😀.jpg|旅行😀.jpg")
+    row(d "â.txt" "rename;FOLDER;--extension;log;--dry-run" 0 "â.txt|â.txt")
+    expect_output("â.txt -> â.log\n")
+    # "a.txt" would become "â.txt", which exists: refused, and both keep their names.
+    row(d "a.txt;â.txt" "rename;FOLDER;--replace;a.txt;â.txt" 1 "a.txt|a.txt;â.txt|â.txt")
+    expect_error("对 一未命名文件 的存取被拒绝。")
+    # A folder whose path is over 260 characters long.
+    string(REPEAT "p" 100 p)
+    string(REPEAT "q" 100 q)
+    string(REPEAT "r" 100 r)
+    row("${p}/${q}/${r}" "사진.txt" "rename;FOLDER;--extension;png" 0 "사진.png|사진.txt")
+    # Split, verify and merge of a source whose name 936 cannot hold.
+    make_source("旅行😀.mp4")
+    run(split "旅行😀.mp4" --size 1)
+    expect("split status, with [${err}]" "${status}" 0)
+    expect_output(".${sep}旅行😀${sep}\n")
+    run(verify "旅行😀/旅行😀2.mp4.spt")
+    expect("verify status, with [${err}]" "${status}" 0)
+    expect_output("原文件: 旅行😀.mp4\n份数: 3\n分块大小: 1048576 字节\n总大小: 2484198 字节\n")
+    run(merge "旅行😀/旅行😀0.mp4.spt" "合并😀.mp4")
+    expect("merge status, with [${err}]" "${status}" 0)
+    file(SHA256 "${WORK}/旅行😀.mp4" source_sum)
+    file(SHA256 "${WORK}/合并😀.mp4" merged_sum)
+    expect("the merged file's checksum" "${merged_sum}" "${source_sum}")
 else()
     message(FATAL_ERROR "unknown case ${CASE}")
 endif()

@@ -32,21 +32,22 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string path() const { return m_root.string(); }
+    // UTF-8, as the program keeps every path.
+    std::string path() const { return m_root.u8string(); }
 
-    // Names are joined as bytes, so names in the system code page stay intact.
+    // Names are joined as bytes, so UTF-8 names stay intact.
     std::string Join(const std::string& name) const {
         return path() + static_cast<char>(std::filesystem::path::preferred_separator) + name;
     }
 
     void WriteFile(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(Join(name), std::ios::binary | std::ios::trunc);
+        std::ofstream out(std::filesystem::u8path(Join(name)), std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (!out) throw std::runtime_error("cannot write " + Join(name));
     }
 
     std::string ReadFile(const std::string& name) const {
-        std::ifstream in(Join(name), std::ios::binary);
+        std::ifstream in(std::filesystem::u8path(Join(name)), std::ios::binary);
         if (!in) throw std::runtime_error("cannot read " + Join(name));
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }

@@ -2,17 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <numeric>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32/wide.h"
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 #include "common/fault_setup.h"
 #include "common/folder_names.h"
+#include "common/name_table.h"
 #include "common/temp_dir.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
@@ -74,13 +80,66 @@ TEST(File, WritesReadsSeeksAndStopsAtTheEnd) {
 
 TEST(File, CreateTruncatesAndKeepsSystemCodePageNames) {
     TempDir dir;
-    dir.WriteFile("数据.bin", "old content");
+    dir.WriteFile(u8"数据.bin", "old content");
     CFile f;
-    ASSERT_TRUE(f.Open(dir.Join("数据.bin"), kCreate));
+    ASSERT_TRUE(f.Open(dir.Join(u8"数据.bin"), kCreate));
     f.Write("new", 3);
     f.Close();
-    EXPECT_EQ(dir.ReadFile("数据.bin"), "new");
+    EXPECT_EQ(dir.ReadFile(u8"数据.bin"), "new");
 }
+
+// Each name of the table, in a plain folder and below a path over 260 characters, is
+// created, listed, reopened and renamed under exactly its own name.
+TEST(File, EveryNameIsCreatedListedReopenedAndRenamedAsItIs) {
+    TempDir dir;
+    const std::vector<std::string> deep = LongPathFolders(dir.path(), path::kSeparator);
+    for (const std::string& folderPath : deep) ASSERT_TRUE(folder::Create(folderPath));
+    ASSERT_TRUE(folder::Create(dir.Join("plain")));
+    for (const std::string& folderPath : {dir.Join("plain"), deep.back()}) {
+        SCOPED_TRACE(folderPath.size());
+        std::vector<std::string> renamed;
+        for (const std::string& name : NameTable()) {
+            CFile f;
+            ASSERT_TRUE(f.Open(folderPath + kSep + name, kCreate)) << name;
+            f.Write(name.data(), name.size());
+            f.Close();
+            EXPECT_TRUE(CFile::Rename(folderPath + kSep + name, folderPath + kSep + "1" + name));
+            renamed.push_back("1" + name);
+        }
+        std::sort(renamed.begin(), renamed.end());
+        EXPECT_EQ(NamesIn(folderPath), renamed);
+        for (const std::string& name : NameTable()) {
+            CFile f;
+            ASSERT_TRUE(f.Open(folderPath + kSep + "1" + name, kRead)) << name;
+            std::string content(64, '\0');
+            content.resize(f.Read(&content[0], content.size()));
+            EXPECT_EQ(content, name);
+        }
+    }
+    // What the standard library finds under each name, through calls of its own.
+    for (const std::string& name : NameTable()) {
+        EXPECT_EQ(dir.ReadFile("plain" + kSep + "1" + name), name);
+    }
+}
+
+#ifdef _WIN32
+// Windows refuses to replace such a file unless told its attributes (Wine does not).
+TEST(File, CreateReplacesAHiddenOrSystemFile) {
+    TempDir dir;
+    for (DWORD attributes : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM,
+                             FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}) {
+        dir.WriteFile(u8"隐藏.bin", "old content");
+        const std::wstring wide = wide::FromUtf8(dir.Join(u8"隐藏.bin"));
+        ASSERT_TRUE(SetFileAttributesW(wide.c_str(), attributes));
+        CFile f;
+        ASSERT_TRUE(f.Open(dir.Join(u8"隐藏.bin"), kCreate)) << attributes;
+        f.Write("new", 3);
+        f.Close();
+        EXPECT_EQ(dir.ReadFile(u8"隐藏.bin"), "new");
+        ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL));
+    }
+}
+#endif
 
 TEST(File, FailedOpenFillsTheErrorWithCodeAndPath) {
     TempDir dir;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "common/folder_names.h"
+#include "common/name_table.h"
 #include "common/temp_dir.h"
 #include "platform/path.h"
 
@@ -35,7 +37,7 @@ TEST(FolderList, ReportsEveryEntryWithItsFlags) {
     dir.WriteFile("a.txt", "x");
     dir.WriteFile(".secret", "x");
     MakeHidden(dir.Join(".secret"));
-    dir.WriteFile("文件.txt", "x");
+    dir.WriteFile(u8"文件.txt", "x");
     ASSERT_TRUE(folder::Create(dir.Join("sub")));
 
     std::vector<folder::Entry> entries;
@@ -57,7 +59,7 @@ TEST(FolderList, ReportsEveryEntryWithItsFlags) {
     const folder::Entry* sub = FindEntry(entries, "sub");
     ASSERT_NE(sub, nullptr);
     EXPECT_TRUE(sub->isDirectory);
-    EXPECT_NE(FindEntry(entries, "文件.txt"), nullptr);
+    EXPECT_NE(FindEntry(entries, u8"文件.txt"), nullptr);
 }
 
 TEST(FolderList, MissingFolderListsNothing) {
@@ -83,6 +85,31 @@ TEST(FolderCreate, RefusesAnExistingEntryWithNameExists) {
     EXPECT_FALSE(folder::Create(nested, &code));
     EXPECT_EQ(code, 3);
     EXPECT_FALSE(folder::Create(dir.Join("new")));  // no code wanted
+}
+
+// Folders under each name of the table, in a plain folder and below a path over 260
+// characters: created, listed and identified as themselves, never as a look-alike.
+TEST(FolderCreate, EveryNameIsCreatedListedAndIdentifiedAsItIs) {
+    TempDir dir;
+    const std::vector<std::string> deep = LongPathFolders(dir.path(), path::kSeparator);
+    for (const std::string& folderPath : deep) ASSERT_TRUE(folder::Create(folderPath));
+    ASSERT_TRUE(folder::Create(dir.Join("plain")));
+    std::vector<std::string> sorted = NameTable();
+    std::sort(sorted.begin(), sorted.end());
+    for (const std::string& parent : {dir.Join("plain"), deep.back()}) {
+        SCOPED_TRACE(parent.size());
+        std::vector<folder::FileIdentity> identities;
+        for (const std::string& name : NameTable()) {
+            ASSERT_TRUE(folder::Create(parent + kSep + name)) << name;
+            folder::FileIdentity identity;
+            ASSERT_TRUE(folder::Identify(parent + kSep + name, identity)) << name;
+            EXPECT_EQ(std::count(identities.begin(), identities.end(), identity), 0) << name;
+            identities.push_back(identity);
+        }
+        EXPECT_EQ(NamesIn(parent), sorted);
+        std::vector<folder::Entry> entries;
+        EXPECT_TRUE(folder::List(parent + kSep + NameTable()[0], entries));
+    }
 }
 
 TEST(Identify, ComparesIdentityNotSpelling) {

@@ -141,17 +141,6 @@ TEST(CodePages, AgreeWithTheSystemsLeadBytes) {
         }
     }
 }
-
-// The tests run in a code page 936 environment; the system's own lead-byte table must
-// agree with ours, or the Windows build would split characters differently.
-TEST(SystemCodePage, AgreesWithTheSystemLeadBytes) {
-    ASSERT_EQ(GetACP(), 936u);
-    for (int b = 0; b < 256; ++b) {
-        const std::string s = {static_cast<char>(b), 'A'};
-        bool ours = text::CharLength(s, 0, text::SystemCodePage()) == 2;
-        EXPECT_EQ(ours, IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE) << "byte " << b;
-    }
-}
 #endif
 
 }  // namespace

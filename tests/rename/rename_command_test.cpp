@@ -12,6 +12,8 @@
 #ifdef _WIN32
 #include <direct.h>
 #define chdir _chdir
+
+#include "platform/win32/wide.h"
 #else
 #include <unistd.h>
 #endif
@@ -21,6 +23,15 @@ using testing::HasSubstr;
 using testing::IsEmpty;
 
 namespace {
+
+// The terminal receives UTF-8; the program holds its texts as code page 936 on Windows.
+std::string AsProgramText(const std::string& written) {
+#ifdef _WIN32
+    return wide::ToCp936(wide::FromUtf8(written));
+#else
+    return written;
+#endif
+}
 
 class RenameCommand : public testing::Test {
   protected:
@@ -36,10 +47,10 @@ class RenameCommand : public testing::Test {
         testing::internal::CaptureStderr();
         try {
             const int status = RunRenameCommand(args, terminal);
-            told = testing::internal::GetCapturedStderr();
+            told = AsProgramText(testing::internal::GetCapturedStderr());
             return status;
         } catch (...) {
-            told = testing::internal::GetCapturedStderr();  // one capture at a time
+            told = AsProgramText(testing::internal::GetCapturedStderr());  // one capture at a time
             throw;
         }
     }

@@ -26,10 +26,11 @@ struct Scenario {
     RenameOrder order = RenameOrder::kListing;
 };
 
+// Windows ignores case and drops a name's trailing dots and spaces.
 #ifdef _WIN32
-constexpr auto kTakenWhereCaseIsIgnored = Scenario::kTaken;
+constexpr auto kTakenOnWindows = Scenario::kTaken;
 #else
-constexpr auto kTakenWhereCaseIsIgnored = Scenario::kDone;
+constexpr auto kTakenOnWindows = Scenario::kDone;
 #endif
 
 void Replace(RenameSettings& s, const char* find, const char* with) {
@@ -101,7 +102,22 @@ const std::vector<Scenario>& Scenarios() {
          {"A.TXT", "b.txt"},
          {},
          [](RenameSettings& s) { Replace(s, "b", "a"); },
-         kTakenWhereCaseIsIgnored},
+         kTakenOnWindows},
+        {"names that differ in the case of a letter outside ASCII",
+         {u8"É.txt", "b.txt"},
+         {},
+         [](RenameSettings& s) { Replace(s, "b", u8"é"); },
+         kTakenOnWindows},
+        {"a trailing dot that makes the name of another entry",
+         {"a.txt", "a"},
+         {},
+         [](RenameSettings& s) { Extension(s, ""); },
+         kTakenOnWindows},
+        {"trailing dots and spaces that make a free name",
+         {"a.txt"},
+         {},
+         [](RenameSettings& s) { Replace(s, ".txt", ". . "); },
+         Scenario::kDone},
         {"natural order",
          {"IMG_10.jpg", "img_2.jpg", "IMG_1.jpg"},
          {},
