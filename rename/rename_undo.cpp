@@ -1,12 +1,14 @@
 #include "rename/rename_undo.h"
 
-#include <map>
 #include <set>
 
 #include "platform/file.h"
 #include "platform/folder.h"
 
 namespace {
+
+// What a case-only rename adds to the new name for the entry's stay in between.
+const char kTemporaryMark[] = ".quillet-case";
 
 // The folder as it stands: names exactly as listed, and each one's identity when asked.
 class FolderNow {
@@ -25,17 +27,14 @@ class FolderNow {
         return m_names.count(name) && folder::Identify(m_prefix + name, found) && found == id;
     }
 
-    // The name the entry is listed under, or empty.
-    std::string Find(const folder::FileIdentity& id) {
-        if (!m_identified) {
-            for (const std::string& name : m_names) {
-                folder::FileIdentity found;
-                if (folder::Identify(m_prefix + name, found)) m_byIdentity[Key(found)] = name;
-            }
-            m_identified = true;
+    // The temporary name a case-only rename to newName left the entry under, or empty.
+    std::string FindTemporary(const std::string& newName, const folder::FileIdentity& id) const {
+        const std::string start = newName + kTemporaryMark;
+        for (auto it = m_names.lower_bound(start);
+             it != m_names.end() && it->compare(0, start.size(), start) == 0; ++it) {
+            if (Holds(*it, id)) return *it;
         }
-        const auto it = m_byIdentity.find(Key(id));
-        return it == m_byIdentity.end() ? std::string() : it->second;
+        return std::string();
     }
 
     // Free for the entry: no other entry answers to the name, on a file system that
@@ -46,20 +45,14 @@ class FolderNow {
         return !folder::Identify(m_prefix + name, found) || found == id;
     }
 
-    void Moved(const std::string& from, const std::string& to, const folder::FileIdentity& id) {
+    void Moved(const std::string& from, const std::string& to) {
         m_names.erase(from);
         m_names.insert(to);
-        if (m_identified) m_byIdentity[Key(id)] = to;
     }
 
   private:
-    using IdKey = std::pair<uint64_t, uint64_t>;
-    static IdKey Key(const folder::FileIdentity& id) { return {id.volume, id.index}; }
-
     std::string m_prefix;
     std::set<std::string> m_names;
-    bool m_identified = false;
-    std::map<IdKey, std::string> m_byIdentity;
 };
 
 }  // namespace
@@ -84,7 +77,7 @@ UndoResult UndoRenames(
         } else if (now.Holds(r->oldName, r->identity)) {
             continue;  // the run never came to it
         } else {
-            current = now.Find(r->identity);
+            current = now.FindTemporary(r->newName, r->identity);
         }
         if (current.empty()) {
             result.steps.push_back({UndoStep::kChanged, r->newName, r->oldName});
@@ -98,7 +91,7 @@ UndoResult UndoRenames(
             if (beforeRename) beforeRename(folderPrefix, {r->identity, r->newName, r->oldName});
             CFile::Rename(folderPrefix + current, folderPrefix + r->oldName);
         }
-        now.Moved(current, r->oldName, r->identity);
+        now.Moved(current, r->oldName);
         result.steps.push_back({UndoStep::kRestored, current, r->oldName});
     }
     return result;

@@ -23,8 +23,9 @@ struct UndoResult {
 
 // Undoes journal's renames in folderPrefix (the journal's folder with the separator).
 // Each entry is looked for by its identity under its new name, then its old one (a
-// rename the run never came to: nothing to do), then under any name (a temporary one,
-// where a run was killed between the two moves of a case-only rename). beforeRename is
+// rename the run never came to: nothing to do), then under the temporary names of a
+// case-only rename to its new name (a run killed between the two moves). An entry
+// found under none of them was changed since, and is left alone. beforeRename is
 // told each move, as the rename engine tells it, so the undo can be journaled and
 // undone in turn; it records the entry's move from the name the run gave it. With
 // dryRun nothing is moved. A move that fails raises CFileException.
