@@ -103,20 +103,33 @@ void JournalWriter::Start() {
 
 void JournalWriter::Record(const std::string& folderPrefix, const std::string& oldName,
                            const std::string& newName) {
-    rename_journal::Record record;
-    // An entry that cannot be looked at cannot be renamed either; the rename reports it.
-    if (!folder::Identify(folderPrefix + oldName, record.identity)) return;
-    record.oldName = oldName;
-    record.newName = newName;
-    Record(record);
+    RecordAll(folderPrefix, {{oldName, newName}});
 }
 
-void JournalWriter::Record(const rename_journal::Record& record) {
+void JournalWriter::RecordAll(const std::vector<rename_journal::Record>& records) {
+    std::string lines;
+    for (const rename_journal::Record& record : records) lines += rename_journal::Line(record);
+    if (!lines.empty()) Append(lines);
+}
+
+void JournalWriter::RecordAll(const std::string& folderPrefix,
+                              const std::vector<std::pair<std::string, std::string>>& renames) {
+    std::string lines;
+    for (const auto& [oldName, newName] : renames) {
+        rename_journal::Record record;
+        // An entry that cannot be looked at cannot be renamed either; the rename says so.
+        if (!folder::Identify(folderPrefix + oldName, record.identity)) continue;
+        record.oldName = oldName;
+        record.newName = newName;
+        lines += rename_journal::Line(record);
+    }
+    if (!lines.empty()) Append(lines);
+}
+
+void JournalWriter::Append(const std::string& lines) {
     if (!m_log.IsOpen()) Start();
     long error = 0;
-    if (!m_log.Append(rename_journal::Line(record), error)) {
-        CFileException::ThrowOsError(error, m_path);
-    }
+    if (!m_log.Append(lines, error)) CFileException::ThrowOsError(error, m_path);
 }
 
 bool LastJournal(const std::string& folderPath, std::string& journalPath, std::string& text) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/state_files.h"
 #include "rename/rename_journal.h"
@@ -16,10 +18,14 @@ class JournalWriter {
     // path, where it cannot be, so the rename is not made.
     void Record(const std::string& folderPrefix, const std::string& oldName,
                 const std::string& newName);
-    void Record(const rename_journal::Record& record);
+    void RecordAll(const std::vector<rename_journal::Record>& records);
+    // Records all the renames with one flush.
+    void RecordAll(const std::string& folderPrefix,
+                   const std::vector<std::pair<std::string, std::string>>& renames);
 
   private:
     void Start();
+    void Append(const std::string& lines);
 
     std::string m_folder;
     std::string m_path;

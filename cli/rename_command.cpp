@@ -12,8 +12,10 @@
 #include "cli/commands.h"
 #include "cli/journal_store.h"
 #include "cli/terminal.h"
+#include "platform/file_exception.h"
 #include "platform/framework_texts.h"
 #include "platform/number_parse.h"
+#include "platform/path.h"
 #include "rename/rename_engine.h"
 #include "rename/rename_preview.h"
 
@@ -115,6 +117,39 @@ RenameSettings SettingsFor(const RenameArgs& a, int32_t increment) {
     return s;
 }
 
+// Tells nobody: the planning walk, whose messages the run itself shows.
+class Unheard : public EngineNotifications {
+  public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    void SetProgressRange(uint32_t, uint32_t) override {}
+    void SetProgressPos(uint64_t) override {}
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void OpenFolder(const std::string&) override {}
+    bool UpdateData() override { return true; }
+};
+
+// The renames the run is going to make, as its preview lists them, up to where it
+// would stop.
+std::vector<std::pair<std::string, std::string>> Plan(const RenameSettings& settings,
+                                                      RenameOrder order) {
+    std::vector<std::pair<std::string, std::string>> plan;
+    Unheard nobody;
+    int32_t serial = 0;
+    try {
+        PreviewBatchRename(
+            settings, serial, nobody,
+            [&](const std::string& from, const std::string& to) {
+                if (from != to) plan.emplace_back(from, to);
+            },
+            order);
+    } catch (const CFileException&) {
+        // The run stops there as well, and says why.
+    }
+    return plan;
+}
+
 }  // namespace
 
 // A failed rename raises CFileException; main reports it like the window's framework.
@@ -144,12 +179,23 @@ int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal
         terminal.ShowMessage(cli_text::kNoStateFolder);
         return kExitFailed;
     }
+    // The whole plan reaches the disk in one flush before the first rename; a rename
+    // the plan did not foresee (the folder changed meanwhile) gets a flush of its own.
     JournalWriter journal(settings.m_strFolder);
+    const std::string prefix = settings.m_strFolder + path::kSeparator;
+    const std::vector<std::pair<std::string, std::string>> plan = Plan(settings, order);
+    journal.RecordAll(prefix, plan);
+    size_t next = 0;
     RenameRunOptions options;
     options.order = order;
-    options.beforeRename = [&](const std::string& prefix, const std::string& oldName,
+    options.beforeRename = [&](const std::string& folderPrefix, const std::string& oldName,
                                const std::string& newName) {
-        journal.Record(prefix, oldName, newName);
+        if (next < plan.size() && plan[next] == std::make_pair(oldName, newName)) {
+            ++next;
+        } else {
+            next = plan.size();
+            journal.Record(folderPrefix, oldName, newName);
+        }
     };
     const RenameOutcome outcome = RunBatchRename(settings, serial, terminal, options);
     if (outcome.ok()) return kExitDone;

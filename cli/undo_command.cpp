@@ -65,7 +65,7 @@ int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
     JournalWriter undoJournal(journal.folder);
     const UndoResult result = UndoRenames(
         journal.folder + path::kSeparator, journal, dryRun,
-        [&](const std::string&, const rename_journal::Record& r) { undoJournal.Record(r); });
+        [&](const std::vector<rename_journal::Record>& moves) { undoJournal.RecordAll(moves); });
     size_t restored = 0;
     for (const UndoStep& step : result.steps) {
         Report(step, terminal);

@@ -38,21 +38,24 @@ class FolderNow {
     }
 
     // Free for the entry: no other entry answers to the name, on a file system that
-    // ignores case either.
+    // ignores case either, once the moves decided before are made.
     bool IsFreeFor(const std::string& name, const folder::FileIdentity& id) const {
         folder::FileIdentity found;
         if (m_names.count(name)) return false;
-        return !folder::Identify(m_prefix + name, found) || found == id;
+        return !folder::Identify(m_prefix + name, found) || found == id ||
+               m_moved.count({found.volume, found.index});
     }
 
-    void Moved(const std::string& from, const std::string& to) {
+    void Moved(const std::string& from, const std::string& to, const folder::FileIdentity& id) {
         m_names.erase(from);
         m_names.insert(to);
+        m_moved.insert({id.volume, id.index});
     }
 
   private:
     std::string m_prefix;
     std::set<std::string> m_names;
+    std::set<std::pair<uint64_t, uint64_t>> m_moved;
 };
 
 }  // namespace
@@ -64,11 +67,10 @@ bool UndoResult::allRestored() const {
     return true;
 }
 
-UndoResult UndoRenames(
-    const std::string& folderPrefix, const rename_journal::Journal& journal, bool dryRun,
-    const std::function<void(const std::string& folderPrefix,
-                             const rename_journal::Record& record)>& beforeRename) {
+UndoResult UndoRenames(const std::string& folderPrefix, const rename_journal::Journal& journal,
+                       bool dryRun, const UndoJournal& beforeRenames) {
     UndoResult result;
+    std::vector<rename_journal::Record> moves;  // each as the undo's own journal keeps it
     FolderNow now(folderPrefix);
     for (auto r = journal.records.rbegin(); r != journal.records.rend(); ++r) {
         std::string current;
@@ -81,18 +83,20 @@ UndoResult UndoRenames(
         }
         if (current.empty()) {
             result.steps.push_back({UndoStep::kChanged, r->newName, r->oldName});
-            continue;
-        }
-        if (!now.IsFreeFor(r->oldName, r->identity)) {
+        } else if (!now.IsFreeFor(r->oldName, r->identity)) {
             result.steps.push_back({UndoStep::kOldNameTaken, current, r->oldName});
-            continue;
+        } else {
+            now.Moved(current, r->oldName, r->identity);
+            result.steps.push_back({UndoStep::kRestored, current, r->oldName});
+            moves.push_back({r->identity, r->newName, r->oldName});
         }
-        if (!dryRun) {
-            if (beforeRename) beforeRename(folderPrefix, {r->identity, r->newName, r->oldName});
-            CFile::Rename(folderPrefix + current, folderPrefix + r->oldName);
+    }
+    if (dryRun || moves.empty()) return result;
+    if (beforeRenames) beforeRenames(moves);
+    for (const UndoStep& step : result.steps) {
+        if (step.kind == UndoStep::kRestored) {
+            CFile::Rename(folderPrefix + step.from, folderPrefix + step.to);
         }
-        now.Moved(current, r->oldName);
-        result.steps.push_back({UndoStep::kRestored, current, r->oldName});
     }
     return result;
 }

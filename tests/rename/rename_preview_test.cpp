@@ -214,8 +214,8 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
         // run's names back.
         const std::vector<std::string> after = dir.Names();
         rename_journal::Journal undoJournal;
-        const auto record = [&](const std::string&, const rename_journal::Record& r) {
-            undoJournal.records.push_back(r);
+        const auto record = [&](const std::vector<rename_journal::Record>& moves) {
+            undoJournal.records = moves;
         };
         EXPECT_TRUE(
             UndoRenames(dir.Root() + path::kSeparator, journal, false, record).allRestored());
