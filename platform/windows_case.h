@@ -1,13 +1,13 @@
 // Names compared the way Windows compares them on its own file systems: by UTF-16
-// code units, each taken to its simple uppercase, ordinal. NTFS keeps a folder's
-// names in this order.
+// code units, each taken to its uppercase (the simple mapping, where it leads back),
+// ordinal. NTFS keeps a folder's names in this order.
 #pragma once
 
 #include <string>
 
 namespace windows_case {
 
-// The unit's simple uppercase; units without one, surrogates included, as they are.
+// The unit's uppercase; units without one, surrogates included, as they are.
 char16_t Upcase(char16_t unit);
 
 // Below, equal to or above zero, as a sorts before, with or after b. Names are UTF-8;

@@ -73,16 +73,18 @@ UndoResult UndoRenames(const std::string& folderPrefix, const rename_journal::Jo
     std::vector<rename_journal::Record> moves;  // each as the undo's own journal keeps it
     FolderNow now(folderPrefix);
     for (auto r = journal.records.rbegin(); r != journal.records.rend(); ++r) {
+        // Windows stores "a. . " as "a".
+        const std::string stored = folder::StoredName(r->newName);
         std::string current;
-        if (now.Holds(r->newName, r->identity)) {
-            current = r->newName;
+        if (now.Holds(stored, r->identity)) {
+            current = stored;
         } else if (now.Holds(r->oldName, r->identity)) {
             continue;  // the run never came to it
         } else {
-            current = now.FindTemporary(r->newName, r->identity);
+            current = now.FindTemporary(stored, r->identity);
         }
         if (current.empty()) {
-            result.steps.push_back({UndoStep::kChanged, r->newName, r->oldName});
+            result.steps.push_back({UndoStep::kChanged, stored, r->oldName});
         } else if (!now.IsFreeFor(r->oldName, r->identity)) {
             result.steps.push_back({UndoStep::kOldNameTaken, current, r->oldName});
         } else {

@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
-"""Prints platform/upcase_table.inc: the simple uppercase mapping of every UTF-16 code
-unit that has one, as the C library's towupper gives it in the C.UTF-8 locale (glibc
-builds it from the simple mappings of the Unicode data). Runs of code units with the
-same offset to their uppercase, every unit or every second one, make one row."""
+"""Prints platform/upcase_table.inc: the uppercase of every UTF-16 code unit that
+Windows takes for the same letter in a name. That is the simple uppercase mapping, as
+the C library's towupper gives it in the C.UTF-8 locale (glibc builds it from the
+Unicode data), less the mappings that do not lead back (the micro sign, dotless i, long
+s, final sigma, title-case digraphs...): Windows leaves those letters as they are.
+Runs of code units with the same offset to their uppercase, every unit or every second
+one, make one row."""
 import ctypes
 
 libc = ctypes.CDLL("libc.so.6")
@@ -10,13 +13,15 @@ libc.setlocale.restype = ctypes.c_char_p
 assert libc.setlocale(0, b"C.UTF-8")  # LC_CTYPE
 libc.towupper.restype = ctypes.c_uint32
 libc.towupper.argtypes = [ctypes.c_uint32]
+libc.towlower.restype = ctypes.c_uint32
+libc.towlower.argtypes = [ctypes.c_uint32]
 
 upper = {}
 for unit in range(0x10000):
     if 0xD800 <= unit <= 0xDFFF:
         continue
     u = libc.towupper(unit)
-    if u != unit and u <= 0xFFFF:
+    if u != unit and u <= 0xFFFF and libc.towlower(u) == unit:
         upper[unit] = u
 
 rows = []  # first, last, step, delta
