@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/case_temporary.h"
 #include "platform/file.h"
 #include "platform/folder.h"
 #include "platform/path.h"
@@ -26,6 +27,7 @@ class BatchRename {
 
     void Visit(const folder::Entry& entry) {
         if (entry.name == "." || entry.name == ".." || entry.isHidden) return;
+        if (FinishCaseRename(entry.name)) return;
         if (entry.isDirectory) {
             FolderEntry(entry.name);
         } else if (m_s.m_bFilesOnly) {
@@ -68,6 +70,17 @@ class BatchRename {
         std::string newName;
         if (!rename_rules::ReplacedName(name, m_s.m_strFind, m_s.m_strReplace, newName)) return;
         Move(name, newName);
+    }
+
+    // A case-only rename killed between its two moves left the entry under a temporary
+    // name: it gets the name it was going to, not a name by the rule. Where that name
+    // is taken meanwhile, the entry is left as it is.
+    bool FinishCaseRename(const std::string& name) {
+        std::string target;
+        if (!case_temporary::Parse(name, target)) return false;
+        folder::FileIdentity taken;
+        if (!folder::Identify(m_prefix + target, taken)) Move(name, target);
+        return true;
     }
 
     void Move(const std::string& oldName, const std::string& newName) {

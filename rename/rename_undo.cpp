@@ -2,13 +2,11 @@
 
 #include <set>
 
+#include "platform/case_temporary.h"
 #include "platform/file.h"
 #include "platform/folder.h"
 
 namespace {
-
-// What a case-only rename adds to the new name for the entry's stay in between.
-const char kTemporaryMark[] = ".quillet-case";
 
 // The folder as it stands: names exactly as listed, and each one's identity when asked.
 class FolderNow {
@@ -29,7 +27,7 @@ class FolderNow {
 
     // The temporary name a case-only rename to newName left the entry under, or empty.
     std::string FindTemporary(const std::string& newName, const folder::FileIdentity& id) const {
-        const std::string start = newName + kTemporaryMark;
+        const std::string start = case_temporary::Name(newName, 0);
         for (auto it = m_names.lower_bound(start);
              it != m_names.end() && it->compare(0, start.size(), start) == 0; ++it) {
             if (Holds(*it, id)) return *it;

@@ -64,4 +64,21 @@ TEST_F(FaultCaseOnlyRename, ANameTakenInAnotherCaseIsStillTaken) {
     EXPECT_EQ(ReadBytes(disk.Join("B.txt")), "b");
 }
 
+TEST_F(FaultCaseOnlyRename, TemporaryNamesNeverCollideAndARunAgainFinishesAKilledOne) {
+    REQUIRE_FAULT_SETUP(disk.why());
+    WriteBytes(disk.Join("IMG.JPG"), "photo");
+    WriteBytes(disk.Join("IMG.jpg.quillet-case"), "another");
+    WriteBytes(disk.Join("B.jpg.quillet-case"), "b");  // where a kill left B.JPG
+    RenameSettings s;
+    s.m_bChangeName = 0;
+    s.m_bChangeExt = 1;
+    s.m_strNewExt = "jpg";
+    Run(s);
+    EXPECT_EQ(NamesIn(disk.path()),
+              (std::vector<std::string>{"B.jpg", "IMG.jpg", "IMG.jpg.quillet-case"}));
+    EXPECT_EQ(ReadBytes(disk.Join("IMG.jpg")), "photo");
+    EXPECT_EQ(ReadBytes(disk.Join("IMG.jpg.quillet-case")), "another");
+    EXPECT_EQ(ReadBytes(disk.Join("B.jpg")), "b");
+}
+
 }  // namespace
