@@ -5,6 +5,7 @@
 #include "platform/case_temporary.h"
 #include "platform/file.h"
 #include "platform/folder.h"
+#include "platform/windows_case.h"
 
 namespace {
 
@@ -35,13 +36,17 @@ class FolderNow {
         return std::string();
     }
 
-    // Free for the entry: no other entry answers to the name, on a file system that
-    // ignores case either, once the moves decided before are made.
-    bool IsFreeFor(const std::string& name, const folder::FileIdentity& id) const {
+    // Free for the entry now under current: no other entry answers to the name, on a
+    // file system that ignores case either, once the moves decided before are made. A
+    // FUSE file system may number the entry differently for each spelling, so a name
+    // that Windows takes for the entry's own counts as its own.
+    bool IsFreeFor(const std::string& name, const std::string& current,
+                   const folder::FileIdentity& id) const {
         folder::FileIdentity found;
         if (m_names.count(name)) return false;
         return !folder::Identify(m_prefix + name, found) || found == id ||
-               m_moved.count({found.volume, found.index});
+               m_moved.count({found.volume, found.index}) ||
+               windows_case::Compare(name, current) == 0;
     }
 
     void Moved(const std::string& from, const std::string& to, const folder::FileIdentity& id) {
@@ -83,7 +88,7 @@ UndoResult UndoRenames(const std::string& folderPrefix, const rename_journal::Jo
         }
         if (current.empty()) {
             result.steps.push_back({UndoStep::kChanged, stored, r->oldName});
-        } else if (!now.IsFreeFor(r->oldName, r->identity)) {
+        } else if (!now.IsFreeFor(r->oldName, current, r->identity)) {
             result.steps.push_back({UndoStep::kOldNameTaken, current, r->oldName});
         } else {
             now.Moved(current, r->oldName, r->identity);

@@ -6,6 +6,7 @@
 #include "faults/fault_checks.h"
 #include "faults/scratch_disk.h"
 #include "rename/rename_engine.h"
+#include "rename/rename_undo.h"
 #include "split/split_fixture.h"
 
 namespace {
@@ -79,6 +80,17 @@ TEST_F(FaultCaseOnlyRename, TemporaryNamesNeverCollideAndARunAgainFinishesAKille
     EXPECT_EQ(ReadBytes(disk.Join("IMG.jpg")), "photo");
     EXPECT_EQ(ReadBytes(disk.Join("IMG.jpg.quillet-case")), "another");
     EXPECT_EQ(ReadBytes(disk.Join("B.jpg")), "b");
+}
+
+TEST_F(FaultCaseOnlyRename, UndoTakesBackAnEntryAKillLeftUnderATemporaryName) {
+    REQUIRE_FAULT_SETUP(disk.why());
+    WriteBytes(disk.Join("IMG.jpg.quillet-case"), "photo");
+    rename_journal::Journal journal;
+    journal.records.push_back({{}, "IMG.JPG", "IMG.jpg"});
+    ASSERT_TRUE(folder::Identify(disk.Join("IMG.jpg.quillet-case"), journal.records[0].identity));
+    EXPECT_TRUE(UndoRenames(disk.path() + path::kSeparator, journal, false, nullptr).allRestored());
+    EXPECT_EQ(NamesIn(disk.path()), (std::vector<std::string>{"IMG.JPG"}));
+    EXPECT_EQ(ReadBytes(disk.Join("IMG.JPG")), "photo");
 }
 
 }  // namespace
