@@ -99,5 +99,6 @@ const char kEntryChanged[] = "%1: 此名称下已不是改名时的条目,保持
 const char kOldNameTaken[] = "%1: 原名 %2 已被占用,保持不动";
 const char kRestored[] = "已恢复 %1 个名称。";
 const char kPartlyRestored[] = "已恢复 %1 个名称,%2 个未恢复。";
+const char kWouldRestore[] = "可恢复 %1 个名称,%2 个不能恢复(--dry-run,没有改名)。";
 
 }  // namespace cli_text

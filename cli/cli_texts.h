@@ -37,5 +37,6 @@ extern const char kEntryChanged[];    // %1 the name the run gave it
 extern const char kOldNameTaken[];    // %1 its name now, %2 its old name
 extern const char kRestored[];        // %1 count
 extern const char kPartlyRestored[];  // %1 restored, %2 left alone
+extern const char kWouldRestore[];    // --dry-run: %1 count, %2 left alone
 
 }  // namespace cli_text

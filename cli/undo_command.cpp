@@ -72,8 +72,9 @@ int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
         restored += step.kind == UndoStep::kRestored ? 1 : 0;
     }
     const size_t left = result.steps.size() - restored;
-    terminal.ShowUtf8(left == 0 ? cli_text::Fill(cli_text::kRestored, {std::to_string(restored)})
-                                : cli_text::Fill(cli_text::kPartlyRestored,
-                                                 {std::to_string(restored), std::to_string(left)}));
+    const std::string done = std::to_string(restored), undone = std::to_string(left);
+    terminal.ShowUtf8(dryRun      ? cli_text::Fill(cli_text::kWouldRestore, {done, undone})
+                      : left == 0 ? cli_text::Fill(cli_text::kRestored, {done})
+                                  : cli_text::Fill(cli_text::kPartlyRestored, {done, undone}));
     return left == 0 ? kExitDone : kExitFailed;
 }
