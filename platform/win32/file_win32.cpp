@@ -5,6 +5,7 @@
 #include "platform/file_exception.h"
 #include "platform/folder.h"
 #include "platform/win32/system_path.h"
+#include "platform/win32/wide.h"
 
 namespace {
 
@@ -198,10 +199,6 @@ bool IsStoredAs(const std::wstring& p) {
 
 bool MoveW(const std::wstring& from, const std::wstring& to) {
     return MoveFileW(from.c_str(), to.c_str()) != FALSE;
-}
-
-void Move(const std::wstring& from, const std::wstring& to) {
-    if (!MoveW(from, to)) CFileException::ThrowOsError(LastError(kGenericFailure));
 }
 
 // Through a temporary name beside it that no entry has; if the second step fails the
