@@ -185,16 +185,37 @@ bool DiffersOnlyInCase(const std::wstring& oldName, const std::wstring& newName)
     return oldName != newName && Upper(oldName) == Upper(newName);
 }
 
+std::wstring NameOf(const std::wstring& p) {
+    const size_t separator = p.find_last_of(L'\\');
+    return separator == std::wstring::npos ? p : p.substr(separator + 1);
+}
+
 // Whether the entry is stored spelled exactly so. A look-up of the one name answers
 // with the spelling the folder holds.
 bool IsStoredAs(const std::wstring& p) {
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(p.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return true;  // cannot tell: taken
+    if (find == INVALID_HANDLE_VALUE) return true;  // cannot tell: as asked
     FindClose(find);
-    const size_t separator = p.find_last_of(L'\\');
-    const std::wstring name = separator == std::wstring::npos ? p : p.substr(separator + 1);
-    return name == data.cFileName;
+    return NameOf(p) == data.cFileName;
+}
+
+// Whether the folder holds an entry spelled exactly so. Where a plain name comes back
+// spelled as asked (Wine over a disk that ignores case), a pattern makes the system
+// read the folder's own spellings; it matches only names that start alike.
+bool IsListedAs(const std::wstring& p) {
+    std::wstring pattern = p;
+    pattern.back() = L'*';
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return true;  // cannot tell: taken
+    const std::wstring name = NameOf(p);
+    bool listed = false;
+    do {
+        listed = name == data.cFileName;
+    } while (!listed && FindNextFileW(find, &data));
+    FindClose(find);
+    return listed;
 }
 
 bool MoveW(const std::wstring& from, const std::wstring& to) {
@@ -227,8 +248,9 @@ void MoveThroughTemporary(const std::wstring& oldName, const std::wstring& newNa
 }  // namespace
 
 bool CFile::Rename(const std::string& oldPath, const std::string& newPath) {
-    // The system would "move" it onto itself; nothing would change.
-    if (oldPath == folder::StoredName(newPath)) return false;
+    // The system would "move" it onto itself (it drops trailing dots and spaces of the
+    // new name); nothing would change.
+    if (oldPath == newPath || oldPath == folder::StoredName(newPath)) return false;
     const std::wstring oldName = system_path::ForCall(oldPath);
     const std::wstring newName = system_path::ForCall(newPath);
     // Windows changes the case itself. A layer over a file system that ignores case may
@@ -238,7 +260,7 @@ bool CFile::Rename(const std::string& oldPath, const std::string& newPath) {
     if (!MoveW(oldName, newName)) {
         const long code = LastError(kGenericFailure);
         const bool taken = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
-        if (!caseOnly || !taken || IsStoredAs(newName)) CFileException::ThrowOsError(code);
+        if (!caseOnly || !taken || IsListedAs(newName)) CFileException::ThrowOsError(code);
         MoveThroughTemporary(oldName, newName, newPath);
         return true;
     }

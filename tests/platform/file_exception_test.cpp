@@ -64,6 +64,9 @@ TEST(FileExceptionThrow, CarriesCodeCauseAndNameAndIgnoresCodeZero) {
 TEST(FileExceptionMessage, FillsTheNameOrTheUnnamedFileText) {
     CFileException named(CFileException::fileNotFound, 2, "C:\\movie.avi");
     EXPECT_EQ(named.ErrorMessage(), "没有找到 C:\\movie.avi。");
+    // The name is UTF-8; the message shows it in the program's texts' own bytes.
+    EXPECT_EQ(CFileException(CFileException::fileNotFound, 2, u8"C:\\数据.bin").ErrorMessage(),
+              "没有找到 C:\\数据.bin。");
 
     CFileException unnamed(CFileException::accessDenied, 183);
     std::string text;
