@@ -78,6 +78,7 @@ UndoResult UndoRenames(const std::string& folderPrefix, const rename_journal::Jo
     for (auto r = journal.records.rbegin(); r != journal.records.rend(); ++r) {
         // Windows stores "a. . " as "a".
         const std::string stored = folder::StoredName(r->newName);
+        if (stored == r->oldName) continue;  // the rename changed nothing
         std::string current;
         if (now.Holds(stored, r->identity)) {
             current = stored;
