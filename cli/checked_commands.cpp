@@ -2,11 +2,14 @@
 #include "cli/checked_commands.h"
 
 #include "cli/check_texts.h"
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "platform/path.h"
 #include "split/merge_engine.h"
 #include "split/series_checksums.h"
+
+using cli_text::Fill;
 
 namespace {
 

@@ -1,6 +1,29 @@
 #include "cli/cli_texts.h"
 
+#include <initializer_list>
+#include <string>
+
+#include "cli/console.h"
+
 namespace cli_text {
+
+// The pattern (a program text) in UTF-8 with %1, %2, ... replaced by the values, in
+// one pass, so that a path holding "%2" stays as it is.
+std::string Fill(const char* pattern, std::initializer_list<std::string> values) {
+    const std::string utf8 = console::FromText(pattern);
+    std::string text;
+    for (const char* p = utf8.c_str(); *p; ++p) {
+        const size_t n =
+            p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? size_t(p[1] - '1') : values.size();
+        if (n < values.size()) {
+            text += values.begin()[n];
+            ++p;
+        } else {
+            text += *p;
+        }
+    }
+    return text;
+}
 
 const char kUsage[] =
     "用法:\n"
@@ -10,7 +33,8 @@ const char kUsage[] =
     "  quillet-cli verify PIECE\n"
     "  quillet-cli repair PIECE\n"
     "  quillet-cli rename FOLDER (--sequence BASE [--increment N] [--number-first] | --extension "
-    "EXT | --replace FIND WITH) [--folders] [--dry-run]\n"
+    "EXT | --replace FIND WITH) [--folders] [--order name|natural|time] [--dry-run]\n"
+    "  quillet-cli undo FOLDER [--dry-run]\n"
     "  quillet-cli --help\n"
     "  quillet-cli --version\n"
     "\n"
@@ -37,7 +61,18 @@ const char kUsage[] =
     "  --extension EXT      把扩展名改为 EXT\n"
     "  --replace FIND WITH  把名称中的每个 FIND 替换为 WITH\n"
     "  --folders            重命名子文件夹,而不是文件\n"
+    "  --order ORDER        按此顺序取文件并编号:\n"
+    "                       name     按名称,不分大小写,与 Windows 上 NTFS 列出的顺序相同\n"
+    "                       natural  按名称,其中的数字按数值比较(IMG_2 在 IMG_10 之前)\n"
+    "                       time     按修改时间,从旧到新,时间相同的按名称\n"
+    "                       默认: Linux 上为 name,Windows 上为系统列出的顺序(与窗口相同)\n"
     "  --dry-run            只按执行的顺序列出每个改名(旧名 -> 新名),不改名\n"
+    "        每次改名(--dry-run 除外)在改动每个名称之前先把它写入改名记录,保存在\n"
+    "        $XDG_STATE_HOME/quillet(未设置时为 ~/.local/state/quillet;Windows 上为\n"
+    "        %LOCALAPPDATA%\\Quillet),每个文件夹保留最近 20 次\n"
+    "undo    撤销 FOLDER 中最近一次改名(包括被中断的改名和一次撤销):从最后一个改名起,把每个\n"
+    "        条目改回原名;已被改动的条目和原名已被占用的条目保持不动,并一一列出\n"
+    "  --dry-run            只列出将恢复的名称(现名 -> 原名),不改名\n"
     "--help     显示本说明\n"
     "--version  显示版本号\n"
     "\n"
@@ -45,8 +80,8 @@ const char kUsage[] =
     "  控制台中显示每个字符;输出重定向到文件或管道时,写入的是 UTF-8 编码的文本\n"
     "\n"
     "退出状态:\n"
-    "  0  完成;verify: 分割文件完好;repair: 已重建或无需修复\n"
-    "  1  被拒绝或失败,并说明原因;verify、merge: 发现问题;repair: 无法修复\n"
+    "  0  完成;verify: 分割文件完好;repair: 已重建或无需修复;undo: 全部恢复\n"
+    "  1  被拒绝或失败,并说明原因;verify、merge: 发现问题;repair: 无法修复;undo: 有未恢复的名称\n"
     "  2  用法错误\n";
 
 const char kAskYesNo[] = " [y/N] ";
@@ -64,5 +99,15 @@ const char kDataSizeDiffers[] = "%1: 数据大小为 %2 字节,应等于分块�
 const char kLastDataSizeDiffers[] = "%1: 最后一块的数据大小为 %2 字节,应为 1 到 %3 字节";
 const char kPieceShorter[] = "%1: 文件长 %2 字节,比文件头所说的 %3 字节短";
 const char kPieceLonger[] = "%1: 文件长 %2 字节,比文件头所说的 %3 字节长";
+
+const char kNoStateFolder[] =
+    "没有保存改名记录的文件夹(XDG_STATE_HOME、HOME 或 LOCALAPPDATA 都未设置),没有改名。";
+const char kNoJournal[] = "%1 中没有改名记录,没有可撤销的改名。";
+const char kJournalDamaged[] = "改名记录 %1 的第 %2 行已损坏,没有恢复任何名称。";
+const char kEntryChanged[] = "%1: 此名称下已不是改名时的条目,保持不动";
+const char kOldNameTaken[] = "%1: 原名 %2 已被占用,保持不动";
+const char kRestored[] = "已恢复 %1 个名称。";
+const char kPartlyRestored[] = "已恢复 %1 个名称,%2 个未恢复。";
+const char kWouldRestore[] = "可恢复 %1 个名称,%2 个不能恢复(--dry-run,没有改名)。";
 
 }  // namespace cli_text

@@ -1,7 +1,14 @@
 // The command line's own texts, in the system code page like the program's others.
 #pragma once
 
+#include <initializer_list>
+#include <string>
+
 namespace cli_text {
+
+// The pattern (a program text) in UTF-8, with %1, %2, ... replaced by the values
+// (UTF-8, as names are).
+std::string Fill(const char* pattern, std::initializer_list<std::string> values);
 
 extern const char kUsage[];
 extern const char kAskYesNo[];     // follows the question when the user is asked
@@ -21,5 +28,15 @@ extern const char kDataSizeDiffers[];      // %2 its data size, %3 the chunk siz
 extern const char kLastDataSizeDiffers[];  // %2 its data size, %3 the chunk size
 extern const char kPieceShorter[];         // %2 its length, %3 header and data size
 extern const char kPieceLonger[];          // %2 its length, %3 header and data size
+
+// rename and undo: the journal (%1 a folder or a journal's path).
+extern const char kNoStateFolder[];
+extern const char kNoJournal[];       // %1 folder
+extern const char kJournalDamaged[];  // %1 journal, %2 line
+extern const char kEntryChanged[];    // %1 the name the run gave it
+extern const char kOldNameTaken[];    // %1 its name now, %2 its old name
+extern const char kRestored[];        // %1 count
+extern const char kPartlyRestored[];  // %1 restored, %2 left alone
+extern const char kWouldRestore[];    // --dry-run: %1 count, %2 left alone
 
 }  // namespace cli_text

@@ -17,9 +17,10 @@ int RunMergeCommand(const std::vector<std::string>& args, Terminal& terminal);
 int RunVerifyCommand(const std::vector<std::string>& args, Terminal& terminal);
 int RunRenameCommand(const std::vector<std::string>& args, Terminal& terminal);
 int RunRepairCommand(const std::vector<std::string>& args, Terminal& terminal);
+int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal);
 
-// The pattern with %1, %2, ... replaced by the values.
-std::string Fill(const char* pattern, std::initializer_list<std::string> values);
+// A folder argument as a full path, as rename and undo both take it.
+std::string FullFolderPath(const std::string& folder);
 
 // A path as the engines expect it: the system's separators, and a folder part even
 // for a bare name, since the engines take a path's folder from its last separator.

@@ -29,6 +29,7 @@ int RunCommand(const std::vector<std::string>& args, Terminal& terminal) {
         if (args[0] == "verify") status = RunVerifyCommand(rest, terminal);
         if (args[0] == "rename") status = RunRenameCommand(rest, terminal);
         if (args[0] == "repair") status = RunRepairCommand(rest, terminal);
+        if (args[0] == "undo") status = RunUndoCommand(rest, terminal);
     }
     if (status == kExitUsage) terminal.ShowMessage(cli_text::kUsage);
     return status;

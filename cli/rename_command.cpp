@@ -8,17 +8,21 @@
 #include <unistd.h>
 #endif
 
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/journal_store.h"
 #include "cli/terminal.h"
+#include "platform/file_exception.h"
 #include "platform/framework_texts.h"
 #include "platform/number_parse.h"
+#include "platform/path.h"
 #include "rename/rename_engine.h"
 #include "rename/rename_preview.h"
 
 namespace {
 
 struct RenameArgs {
-    std::optional<std::string> folder, sequence, increment, extension, find, with;
+    std::optional<std::string> folder, sequence, increment, extension, find, with, order;
     bool numberFirst = false;
     bool folders = false;
     bool dryRun = false;
@@ -30,13 +34,16 @@ std::vector<std::optional<std::string>*> ValuesOf(const std::string& option, Ren
     if (option == "--increment") return {&out.increment};
     if (option == "--extension") return {&out.extension};
     if (option == "--replace") return {&out.find, &out.with};
+    if (option == "--order") return {&out.order};
     return {};
 }
 
 // Exactly one rule; the numbering options only with the sequence rule.
 bool Consistent(const RenameArgs& a) {
     const int rules = (a.sequence ? 1 : 0) + (a.extension ? 1 : 0) + (a.find ? 1 : 0);
-    return a.folder && rules == 1 && (a.sequence || (!a.increment && !a.numberFirst));
+    RenameOrder order;
+    return a.folder && rules == 1 && (a.sequence || (!a.increment && !a.numberFirst)) &&
+           (!a.order || ParseRenameOrder(*a.order, order));
 }
 
 // False for anything the usage does not allow.
@@ -62,6 +69,20 @@ bool ParseRenameArgs(const std::vector<std::string>& args, RenameArgs& out) {
     return Consistent(out);
 }
 
+// Without --order: by name on POSIX, whose listing order is the file system's own
+// (ext4 lists by hash), so that one command numbers alike on both systems; on Windows
+// the listing's order, as the window takes it.
+RenameOrder OrderFor(const RenameArgs& a) {
+    RenameOrder order = RenameOrder::kListing;
+#ifndef _WIN32
+    order = RenameOrder::kName;
+#endif
+    if (a.order) ParseRenameOrder(*a.order, order);
+    return order;
+}
+
+}  // namespace
+
 // The folder as a full path: the engine refuses texts shorter than a drive root such
 // as "C:\", which would otherwise refuse short relative names and "." as well.
 std::string FullFolderPath(const std::string& folder) {
@@ -75,6 +96,8 @@ std::string FullFolderPath(const std::string& folder) {
     return std::string(cwd) + "/" + folder;
 #endif
 }
+
+namespace {
 
 // The settings the page would hold with the same choices made on it.
 RenameSettings SettingsFor(const RenameArgs& a, int32_t increment) {
@@ -94,6 +117,39 @@ RenameSettings SettingsFor(const RenameArgs& a, int32_t increment) {
     return s;
 }
 
+// Tells nobody: the planning walk, whose messages the run itself shows.
+class Unheard : public EngineNotifications {
+  public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    void SetProgressRange(uint32_t, uint32_t) override {}
+    void SetProgressPos(uint64_t) override {}
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void OpenFolder(const std::string&) override {}
+    bool UpdateData() override { return true; }
+};
+
+// The renames the run is going to make, as its preview lists them, up to where it
+// would stop.
+std::vector<std::pair<std::string, std::string>> Plan(const RenameSettings& settings,
+                                                      RenameOrder order) {
+    std::vector<std::pair<std::string, std::string>> plan;
+    Unheard nobody;
+    int32_t serial = 0;
+    try {
+        PreviewBatchRename(
+            settings, serial, nobody,
+            [&](const std::string& from, const std::string& to) {
+                if (from != to) plan.emplace_back(from, to);
+            },
+            order);
+    } catch (const CFileException&) {
+        // The run stops there as well, and says why.
+    }
+    return plan;
+}
+
 }  // namespace
 
 // A failed rename raises CFileException; main reports it like the window's framework.
@@ -107,12 +163,41 @@ int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal
     }
     int32_t serial = 0;
     const RenameSettings settings = SettingsFor(args, increment);
-    const RenameOutcome outcome =
-        args.dryRun ? PreviewBatchRename(settings, serial, terminal,
-                                         [&](const std::string& from, const std::string& to) {
-                                             terminal.PrintUtf8(from + " -> " + to + "\n");
-                                         })
-                    : RunBatchRename(settings, serial, terminal);
+    const RenameOrder order = OrderFor(args);
+    if (args.dryRun) {
+        const RenameOutcome outcome = PreviewBatchRename(
+            settings, serial, terminal,
+            [&](const std::string& from, const std::string& to) {
+                terminal.PrintUtf8(from + " -> " + to + "\n");
+            },
+            order);
+        if (outcome.ok()) return kExitDone;
+        terminal.ReportEnd(outcome.reason);
+        return kExitFailed;
+    }
+    if (state_files::Folder().empty()) {
+        terminal.ShowMessage(cli_text::kNoStateFolder);
+        return kExitFailed;
+    }
+    // The whole plan reaches the disk in one flush before the first rename; a rename
+    // the plan did not foresee (the folder changed meanwhile) gets a flush of its own.
+    JournalWriter journal(settings.m_strFolder);
+    const std::string prefix = settings.m_strFolder + path::kSeparator;
+    const std::vector<std::pair<std::string, std::string>> plan = Plan(settings, order);
+    journal.RecordAll(prefix, plan);
+    size_t next = 0;
+    RenameRunOptions options;
+    options.order = order;
+    options.beforeRename = [&](const std::string& folderPrefix, const std::string& oldName,
+                               const std::string& newName) {
+        if (next < plan.size() && plan[next] == std::make_pair(oldName, newName)) {
+            ++next;
+        } else {
+            next = plan.size();
+            journal.Record(folderPrefix, oldName, newName);
+        }
+    };
+    const RenameOutcome outcome = RunBatchRename(settings, serial, terminal, options);
     if (outcome.ok()) return kExitDone;
     terminal.ReportEnd(outcome.reason);
     return kExitFailed;

@@ -1,7 +1,10 @@
 #include "cli/check_texts.h"
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "split/repair.h"
+
+using cli_text::Fill;
 
 int RunRepairCommand(const std::vector<std::string>& args, Terminal& terminal) {
     if (args.size() != 1 || args[0].empty() || args[0].compare(0, 2, "--") == 0) {

@@ -1,4 +1,3 @@
-#include <initializer_list>
 #include <string>
 
 #include "cli/checked_commands.h"
@@ -8,23 +7,7 @@
 #include "cli/terminal.h"
 #include "split/series_check.h"
 
-// The pattern (a program text) in UTF-8 with %1, %2, ... replaced by the values, in
-// one pass, so that a path holding "%2" stays as it is.
-std::string Fill(const char* pattern, std::initializer_list<std::string> values) {
-    const std::string utf8 = console::FromText(pattern);
-    std::string text;
-    for (const char* p = utf8.c_str(); *p; ++p) {
-        const size_t n =
-            p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? size_t(p[1] - '1') : values.size();
-        if (n < values.size()) {
-            text += values.begin()[n];
-            ++p;
-        } else {
-            text += *p;
-        }
-    }
-    return text;
-}
+using cli_text::Fill;
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/case_temporary.h"
 #include "platform/file.h"
 #include "platform/folder.h"
 #include "platform/path.h"
@@ -26,6 +27,7 @@ class BatchRename {
 
     void Visit(const folder::Entry& entry) {
         if (entry.name == "." || entry.name == ".." || entry.isHidden) return;
+        if (FinishCaseRename(entry.name)) return;
         if (entry.isDirectory) {
             FolderEntry(entry.name);
         } else if (m_s.m_bFilesOnly) {
@@ -70,6 +72,17 @@ class BatchRename {
         Move(name, newName);
     }
 
+    // A case-only rename killed between its two moves left the entry under a temporary
+    // name: it gets the name it was going to, not a name by the rule. Where that name
+    // is taken meanwhile, the entry is left as it is.
+    bool FinishCaseRename(const std::string& name) {
+        std::string target;
+        if (!case_temporary::Parse(name, target)) return false;
+        folder::FileIdentity taken;
+        if (!folder::Identify(m_prefix + target, taken)) Move(name, target);
+        return true;
+    }
+
     void Move(const std::string& oldName, const std::string& newName) {
         // A name that is the entry's own already changes nothing and is not counted.
         if (m_sink.Rename(m_prefix, oldName, newName)) ++m_renamed;
@@ -98,16 +111,25 @@ RenameOutcome Refuse(const char* text, EngineNotifications& notify) {
 
 class FolderRenames : public RenameSink {
   public:
+    explicit FolderRenames(const RenameRunOptions& options) : m_options(options) {}
+
     bool Rename(const std::string& folderPrefix, const std::string& oldName,
                 const std::string& newName) override {
+        if (m_options.beforeRename && oldName != newName) {
+            m_options.beforeRename(folderPrefix, oldName, newName);
+        }
         return CFile::Rename(folderPrefix + oldName, folderPrefix + newName);
     }
+
+  private:
+    const RenameRunOptions& m_options;
 };
 
 }  // namespace
 
 RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
-                              EngineNotifications& notify, RenameSink& sink, bool& success) {
+                              EngineNotifications& notify, RenameSink& sink, bool& success,
+                              RenameOrder order) {
     success = false;
     m_nSerial = 0;
     // Bytes of the text as code page 936 holds it on Windows, as the window always counted.
@@ -124,6 +146,7 @@ RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial
         return Make(Outcome::kFailed, rename_text::kCannotList);
     }
     sink.Listed(entries);
+    SortForRename(entries, order, settings.m_strFolder + path::kSeparator);
     BatchRename run(settings, m_nSerial, sink);
     for (const folder::Entry& entry : entries) run.Visit(entry);
     success = run.succeeded();
@@ -131,10 +154,11 @@ RenameOutcome WalkBatchRename(const RenameSettings& settings, int32_t& m_nSerial
 }
 
 RenameOutcome RunBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
-                             EngineNotifications& notify) {
-    FolderRenames folder;
+                             EngineNotifications& notify, const RenameRunOptions& options) {
+    FolderRenames folder(options);
     bool success = false;
-    RenameOutcome outcome = WalkBatchRename(settings, m_nSerial, notify, folder, success);
+    RenameOutcome outcome =
+        WalkBatchRename(settings, m_nSerial, notify, folder, success, options.order);
     if (!success) return outcome;
     notify.ShowMessage(rename_text::kSuccess);
     outcome.reason = rename_text::kSuccess;

@@ -46,8 +46,9 @@ class PreviewRenames : public RenameSink {
 }  // namespace
 
 RenameOutcome PreviewBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
-                                 EngineNotifications& notify, const RenamePreviewLine& onRename) {
+                                 EngineNotifications& notify, const RenamePreviewLine& onRename,
+                                 RenameOrder order) {
     PreviewRenames preview(onRename);
     bool success = false;
-    return WalkBatchRename(settings, m_nSerial, notify, preview, success);
+    return WalkBatchRename(settings, m_nSerial, notify, preview, success, order);
 }

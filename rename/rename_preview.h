@@ -18,4 +18,5 @@ using RenamePreviewLine =
 // first new name that is known to be taken at that point: by an entry still there, or
 // by the new name of an earlier entry. Shows no success message.
 RenameOutcome PreviewBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
-                                 EngineNotifications& notify, const RenamePreviewLine& onRename);
+                                 EngineNotifications& notify, const RenamePreviewLine& onRename,
+                                 RenameOrder order = RenameOrder::kListing);

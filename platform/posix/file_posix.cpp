@@ -9,12 +9,13 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cctype>
 #include <cerrno>
 
+#include "platform/case_temporary.h"
 #include "platform/file.h"
 #include "platform/file_exception.h"
 #include "platform/posix/os_error_posix.h"
+#include "platform/windows_case.h"
 
 namespace {
 
@@ -269,19 +270,6 @@ std::string FolderPart(const std::string& p) {
     return slash == std::string::npos ? std::string() : p.substr(0, slash + 1);
 }
 
-// "IMG.JPG" to "IMG.jpg" in the same folder.
-bool DiffersOnlyInCase(const std::string& oldName, const std::string& newName) {
-    if (oldName == newName || oldName.size() != newName.size()) return false;
-    if (FolderPart(oldName) != FolderPart(newName)) return false;
-    for (size_t i = 0; i < oldName.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(oldName[i])) !=
-            std::tolower(static_cast<unsigned char>(newName[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Whether the folder holds an entry spelled exactly so; a look-up would also find an
 // entry whose name differs in case where the file system ignores case.
 bool IsListedExactly(const std::string& p) {
@@ -297,18 +285,39 @@ bool IsListedExactly(const std::string& p) {
     return listed;
 }
 
-// A file system that ignores case finds the new spelling as the old entry and will not
-// move onto it, so the entry goes through a temporary name beside it; if the second
-// step fails it comes back under its old name.
+// "IMG.JPG" to "IMG.jpg", "É.txt" to "é.txt": on a file system that ignores case, for
+// whichever letters it folds, both names lead to the one entry (a FUSE file system may
+// number it differently for each name, so names that Windows takes for the same count
+// too), and the folder does not list the new spelling yet.
+bool IsOtherSpelling(const std::string& oldName, const std::string& newName) {
+    if (oldName == newName || FolderPart(oldName) != FolderPart(newName)) return false;
+    struct stat a, b;
+    if (lstat(oldName.c_str(), &a) != 0 || lstat(newName.c_str(), &b) != 0) return false;
+    const bool sameEntry = a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    return (sameEntry || windows_case::Compare(oldName, newName) == 0) && !IsListedExactly(newName);
+}
+
+// Such a file system finds the new spelling as the old entry and will not move onto
+// it, so the entry goes through a temporary name beside it that no entry has; if the
+// second step fails it comes back under its old name, or the error says where it is.
 void RenameThroughTemporary(const std::string& oldName, const std::string& newName) {
-    std::string temporary = newName + ".quillet-case";
-    for (int n = 1; Exists(temporary); ++n)
-        temporary = newName + ".quillet-case" + std::to_string(n);
-    int err = MoveWithoutReplace(oldName, temporary);
+    std::string temporary;
+    int err = EEXIST;
+    for (int n = 0; err == EEXIST && n < 1000; ++n) {
+        temporary = case_temporary::Name(newName, n);
+        err = MoveWithoutReplace(oldName, temporary);
+    }
     if (err != 0) ThrowRenameError(err, oldName, temporary);
     err = MoveWithoutReplace(temporary, newName);
-    if (err == 0) return;
-    MoveWithoutReplace(temporary, oldName);
+    if (err == 0) {
+        if (IsListedExactly(newName)) return;
+        // The file system keeps a spelling of its own: the name did not change as asked.
+        CFileException::ThrowOsError(kNameExists);
+    }
+    if (MoveWithoutReplace(temporary, oldName) != 0) {
+        const long code = os_error::FromErrno(err);
+        throw CFileException(CFileException::OsErrorToException(code), code, temporary);
+    }
     ThrowRenameError(err, oldName, newName);
 }
 
@@ -319,7 +328,7 @@ bool CFile::Rename(const std::string& oldName, const std::string& newName) {
     const int err = MoveWithoutReplace(oldName, newName);
     if (err == 0) return true;
     if (err != EEXIST) ThrowRenameError(err, oldName, newName);
-    if (DiffersOnlyInCase(oldName, newName) && !IsListedExactly(newName)) {
+    if (IsOtherSpelling(oldName, newName)) {
         RenameThroughTemporary(oldName, newName);
         return true;
     }

@@ -1,9 +1,11 @@
 #include <windows.h>
 
+#include "platform/case_temporary.h"
 #include "platform/file.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
 #include "platform/win32/system_path.h"
+#include "platform/win32/wide.h"
 
 namespace {
 
@@ -220,16 +222,25 @@ bool MoveW(const std::wstring& from, const std::wstring& to) {
     return MoveFileW(from.c_str(), to.c_str()) != FALSE;
 }
 
-void Move(const std::wstring& from, const std::wstring& to) {
-    if (!MoveW(from, to)) CFileException::ThrowOsError(LastError(kGenericFailure));
-}
-
-void MoveThroughTemporary(const std::wstring& oldName, const std::wstring& newName) {
-    const std::wstring temporary = newName + L".quillet-case";
-    Move(oldName, temporary);
+// Through a temporary name beside it that no entry has; if the second step fails the
+// entry comes back under its old name, or the error says where it is.
+void MoveThroughTemporary(const std::wstring& oldName, const std::wstring& newName,
+                          const std::string& newPath) {
+    std::wstring temporary;
+    int n = 0;
+    for (;; ++n) {
+        temporary = newName + wide::FromUtf8(case_temporary::Name(std::string(), n));
+        if (MoveW(oldName, temporary)) break;
+        const long code = LastError(kGenericFailure);
+        if ((code != ERROR_ALREADY_EXISTS && code != ERROR_FILE_EXISTS) || n >= 1000) {
+            CFileException::ThrowOsError(code);
+        }
+    }
     if (!MoveW(temporary, newName)) {
         const long code = LastError(kGenericFailure);
-        MoveW(temporary, oldName);
+        if (!MoveW(temporary, oldName)) {
+            CFileException::ThrowOsError(code, case_temporary::Name(newPath, n));
+        }
         CFileException::ThrowOsError(code);
     }
 }
@@ -250,9 +261,9 @@ bool CFile::Rename(const std::string& oldPath, const std::string& newPath) {
         const long code = LastError(kGenericFailure);
         const bool taken = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
         if (!caseOnly || !taken || IsListedAs(newName)) CFileException::ThrowOsError(code);
-        MoveThroughTemporary(oldName, newName);
+        MoveThroughTemporary(oldName, newName, newPath);
         return true;
     }
-    if (caseOnly && !IsStoredAs(newName)) MoveThroughTemporary(oldName, newName);
+    if (caseOnly && !IsStoredAs(newName)) MoveThroughTemporary(oldName, newName, newPath);
     return true;
 }

@@ -1,6 +1,7 @@
 // Kills quillet-cli with SIGKILL at random points of a split, a merge and two renames
 // of 2,000 entries. After every kill nothing but the named output may have changed,
-// and the same command run again must finish the job.
+// and the same command run again must finish the job. After a killed rename, undo
+// must first put back every name, and an undo of that undo the names the kill left.
 //
 // Usage: kill_test WORK [--windows-paths] [--kills N] [--seed N] -- COMMAND...
 // COMMAND runs the program (an emulator and the program's path, or the path alone);
@@ -167,6 +168,9 @@ class Scenario {
     // Problems found after a kill, and after the run that should finish the job.
     virtual std::vector<std::string> CheckKilled() const = 0;
     virtual std::vector<std::string> CheckFinished() const = 0;
+    // For a command that can be undone: the undo, and the problems found after it.
+    virtual std::vector<std::string> UndoArgs() const { return {}; }
+    virtual std::vector<std::string> CheckUndone() const { return {}; }
     virtual std::string Describe() const = 0;  // what a kill left, in a few words
 };
 
@@ -405,8 +409,10 @@ class RenameScenario : public Scenario {
         pollfd watched = {m_watch, POLLIN, 0};
         poll(&watched, 1, 1);
     }
-    std::vector<std::string> CheckKilled() const override { return Check(false); }
-    std::vector<std::string> CheckFinished() const override { return Check(true); }
+    std::vector<std::string> CheckKilled() const override { return Check(kKilled); }
+    std::vector<std::string> CheckFinished() const override { return Check(kFinished); }
+    std::vector<std::string> UndoArgs() const override { return {"undo", Arg(m_folder)}; }
+    std::vector<std::string> CheckUndone() const override { return Check(kUndone); }
     std::string Describe() const override {
         return std::to_string(Renamed()) + " of " + std::to_string(kEntries) + " renamed";
     }
@@ -418,16 +424,18 @@ class RenameScenario : public Scenario {
         for (const std::string& name : Names(m_folder)) n += m_newNames.count(name) ? 1 : 0;
         return n;
     }
-    std::vector<std::string> Check(bool finished) const {
+    enum Stage { kKilled, kFinished, kUndone };
+    std::vector<std::string> Check(Stage stage) const {
         std::vector<std::string> problems;
         std::set<std::string> names = Names(m_folder);
         for (int i = 0; i < kEntries; ++i) {
             const bool atOld = names.erase(m_oldName(i)) > 0;
             const bool atNew = names.erase(m_newName(i)) > 0;
-            if (atOld == atNew || (finished && atOld)) {
+            if (atOld == atNew || (stage == kFinished && atOld) || (stage == kUndone && atNew)) {
                 problems.push_back("entry " + std::to_string(i) +
                                    (atOld && atNew ? " is there twice"
                                     : atOld        ? " kept its old name"
+                                    : atNew        ? " kept its new name"
                                                    : " is lost"));
                 continue;
             }
@@ -499,6 +507,25 @@ Tally Campaign(Scenario& s, int kills, std::mt19937& random) {
             std::printf("%s kill %2d at %5.1f%% of the work (aimed at %5.1f%%): %s; %s", s.name(),
                         t.kills, at * 100, target * 100, s.Describe().c_str(),
                         found.empty() ? "nothing else touched" : "PROBLEMS");
+            if (!s.UndoArgs().empty()) {
+                // Undone, then the undo undone: back to what the kill left.
+                const RunResult undo = Run(s.UndoArgs(), Watch{});
+                std::vector<std::string> undone = s.CheckUndone();
+                if (undo.status != 0)
+                    undone.push_back("undo exited with " + std::to_string(undo.status));
+                const RunResult redo = Run(s.UndoArgs(), Watch{});
+                std::vector<std::string> redone = s.CheckKilled();
+                if (redo.status != 0)
+                    redone.push_back("its undo exited with " + std::to_string(redo.status));
+                std::printf(", undo: %s, and undone: %s",
+                            undone.empty() ? "every name back" : "PROBLEMS",
+                            redone.empty() ? "as the kill left it" : "PROBLEMS");
+                if (!undone.empty() || !redone.empty()) PrintLog();
+                for (std::string& p : undone)
+                    t.problems.push_back(s.name() + std::string(" undo: ") + p);
+                for (std::string& p : redone)
+                    t.problems.push_back(s.name() + std::string(" undo of the undo: ") + p);
+            }
             const RunResult again = Run(s.RerunArgs(), Watch{});
             std::vector<std::string> after = s.CheckFinished();
             if (again.status != 0)
@@ -547,6 +574,8 @@ int main(int argc, char** argv) {
     fs::remove_all(work);
     fs::create_directories(work);
     g_log = (work / "last-run.log").string();
+    // The rename journals stay with the test, not in the user's state folder.
+    setenv("XDG_STATE_HOME", (work / "state").c_str(), 1);
     std::printf(
         "kill points from seed %u (QUILLET_KILL_SEED=%u repeats them), %d kills per command\n",
         seed, seed, kills);

@@ -6,6 +6,7 @@
 #include "faults/fault_checks.h"
 #include "faults/scratch_disk.h"
 #include "rename/rename_engine.h"
+#include "rename/rename_undo.h"
 #include "split/split_fixture.h"
 
 namespace {
@@ -62,6 +63,34 @@ TEST_F(FaultCaseOnlyRename, ANameTakenInAnotherCaseIsStillTaken) {
     EXPECT_EQ(NamesIn(disk.path()), (std::vector<std::string>{"B.txt", "a.txt"}));
     EXPECT_EQ(ReadBytes(disk.Join("a.txt")), "a");
     EXPECT_EQ(ReadBytes(disk.Join("B.txt")), "b");
+}
+
+TEST_F(FaultCaseOnlyRename, TemporaryNamesNeverCollideAndARunAgainFinishesAKilledOne) {
+    REQUIRE_FAULT_SETUP(disk.why());
+    WriteBytes(disk.Join("IMG.JPG"), "photo");
+    WriteBytes(disk.Join("IMG.jpg.quillet-case"), "another");
+    WriteBytes(disk.Join("B.jpg.quillet-case"), "b");  // where a kill left B.JPG
+    RenameSettings s;
+    s.m_bChangeName = 0;
+    s.m_bChangeExt = 1;
+    s.m_strNewExt = "jpg";
+    Run(s);
+    EXPECT_EQ(NamesIn(disk.path()),
+              (std::vector<std::string>{"B.jpg", "IMG.jpg", "IMG.jpg.quillet-case"}));
+    EXPECT_EQ(ReadBytes(disk.Join("IMG.jpg")), "photo");
+    EXPECT_EQ(ReadBytes(disk.Join("IMG.jpg.quillet-case")), "another");
+    EXPECT_EQ(ReadBytes(disk.Join("B.jpg")), "b");
+}
+
+TEST_F(FaultCaseOnlyRename, UndoTakesBackAnEntryAKillLeftUnderATemporaryName) {
+    REQUIRE_FAULT_SETUP(disk.why());
+    WriteBytes(disk.Join("IMG.jpg.quillet-case"), "photo");
+    rename_journal::Journal journal;
+    journal.records.push_back({{}, "IMG.JPG", "IMG.jpg"});
+    ASSERT_TRUE(folder::Identify(disk.Join("IMG.jpg.quillet-case"), journal.records[0].identity));
+    EXPECT_TRUE(UndoRenames(disk.path() + path::kSeparator, journal, false, nullptr).allRestored());
+    EXPECT_EQ(NamesIn(disk.path()), (std::vector<std::string>{"IMG.JPG"}));
+    EXPECT_EQ(ReadBytes(disk.Join("IMG.JPG")), "photo");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/terminal.h"
+#include "common/state_folder.h"
 #include "folder_fixture.h"
 #include "platform/file_exception.h"
 #include "rename/rename_texts.h"
@@ -35,17 +36,18 @@ std::string AsProgramText(const std::string& written) {
 class RenameCommand : public testing::Test {
   protected:
     RenameCommand() {
-        dir.AddFile("a.txt");
-        dir.AddFile("b.txt");
+        dir.AddFile("a.txt", "a.txt");
+        dir.AddFile("b.txt", "b.txt");
         dir.AddFolder("sub");
     }
 
-    // Runs "rename FOLDER args..." and keeps what it wrote to stderr.
-    int Run(std::vector<std::string> args, bool withFolder = true) {
+    // Runs "rename FOLDER args..." (or undo) and keeps what it wrote to stderr.
+    int Run(std::vector<std::string> args, bool withFolder = true, bool undo = false) {
         if (withFolder) args.insert(args.begin(), dir.Root());
         testing::internal::CaptureStderr();
         try {
-            const int status = RunRenameCommand(args, terminal);
+            const int status =
+                undo ? RunUndoCommand(args, terminal) : RunRenameCommand(args, terminal);
             told = AsProgramText(testing::internal::GetCapturedStderr());
             return status;
         } catch (...) {
@@ -54,6 +56,7 @@ class RenameCommand : public testing::Test {
         }
     }
 
+    StateFolderForTest state;
     FolderFixture dir;
     Terminal terminal;
     std::string told;
@@ -74,6 +77,8 @@ TEST_F(RenameCommand, ArgumentsOutsideTheUsageChangeNothing) {
         {"--sequence", "x", "--number"},
         {"--sequence", "x", "--dry-run", "--dry-run"},
         {"other", "--sequence", "x"},
+        {"--sequence", "x", "--order", "size"},
+        {"--sequence", "x", "--order"},
     };
     for (const auto& args : wrong) {
         EXPECT_EQ(kExitUsage, Run(args)) << testing::PrintToString(args);
@@ -148,6 +153,36 @@ TEST_F(RenameCommand, ShortRelativeFolderIsTakenFromTheWorkingFolder) {
     EXPECT_EQ(kExitDone, dotStatus);
     EXPECT_THAT(NamesIn(dir.PathOf("sub")), ElementsAre("c.md"));
     EXPECT_THAT(dir.Names(), ElementsAre("a.log", "b.log", "sub"));
+}
+
+TEST_F(RenameCommand, UndoPutsBackTheLastRunAndIsItselfUndone) {
+    EXPECT_EQ(kExitUsage, Run({}, false, true));
+    EXPECT_EQ(kExitFailed, Run({}, true, true));  // nothing to undo yet
+    EXPECT_EQ(kExitDone, Run({"--sequence", "pic"}));
+    EXPECT_EQ(kExitFailed, Run({"--sequence", "sub/x"}));  // refused: no run to undo
+    EXPECT_EQ(kExitDone, Run({"--dry-run"}, true, true));
+    EXPECT_THAT(dir.Names(), ElementsAre("pic001.txt", "pic002.txt", "sub"));
+    EXPECT_EQ(kExitDone, Run({}, true, true));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "b.txt", "sub"));
+    EXPECT_EQ("a.txt", dir.Content("a.txt"));
+    EXPECT_EQ(kExitDone, Run({}, true, true));
+    EXPECT_THAT(dir.Names(), ElementsAre("pic001.txt", "pic002.txt", "sub"));
+}
+
+TEST_F(RenameCommand, UndoLeavesAChangedEntryAloneAndNamesIt) {
+    EXPECT_EQ(kExitDone, Run({"--extension", "md"}));
+    ASSERT_TRUE(CFile::Rename(dir.PathOf("b.md"), dir.PathOf("b.old")));
+    dir.AddFile("b.md", "another");  // not the file the run renamed
+    EXPECT_EQ(kExitFailed, Run({}, true, true));
+    EXPECT_THAT(told, HasSubstr("b.md"));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "b.md", "b.old", "sub"));
+    // Its old name taken by another entry.
+    EXPECT_EQ(kExitDone, Run({"--replace", "a.txt", "a.md"}));
+    dir.AddFile("a.txt", "another");
+    EXPECT_EQ(kExitFailed, Run({}, true, true));
+    EXPECT_THAT(told, HasSubstr("a.md"));
+    EXPECT_EQ("another", dir.Content("a.txt"));
+    EXPECT_EQ("a.txt", dir.Content("a.md"));
 }
 
 }  // namespace

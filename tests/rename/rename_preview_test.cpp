@@ -13,6 +13,7 @@
 #include "platform/file_exception.h"
 #include "recording_notifications.h"
 #include "rename/rename_texts.h"
+#include "rename/rename_undo.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ struct Scenario {
     std::vector<const char*> folders;
     std::function<void(RenameSettings&)> choose;
     enum { kDone, kTaken, kEitherWay } ends;  // kTaken: the run meets a taken name
+    RenameOrder order = RenameOrder::kListing;
 };
 
 // Windows ignores case and drops a name's trailing dots and spaces.
@@ -121,6 +123,12 @@ const std::vector<Scenario>& Scenarios() {
          {},
          [](RenameSettings& s) { Replace(s, ".txt", ". . "); },
          Scenario::kDone},
+        {"natural order",
+         {"IMG_10.jpg", "img_2.jpg", "IMG_1.jpg"},
+         {},
+         [](RenameSettings&) {},
+         Scenario::kDone,
+         RenameOrder::kNatural},
         {"a forbidden character, refused before anything",
          {"a.txt"},
          {},
@@ -147,7 +155,7 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
     for (const Scenario& c : Scenarios()) {
         SCOPED_TRACE(c.what);
         FolderFixture dir;
-        for (const char* name : c.files) dir.AddFile(name);
+        for (const char* name : c.files) dir.AddFile(name, name);
         for (const char* name : c.folders) dir.AddFolder(name);
         RenameSettings s;
         s.m_strFolder = dir.Root();
@@ -159,10 +167,12 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
         RecordingNotifications previewNotify;
         int32_t serial = 99;
         try {
-            PreviewBatchRename(s, serial, previewNotify,
-                               [&](const std::string& from, const std::string& to) {
-                                   listed.emplace_back(from, to);
-                               });
+            PreviewBatchRename(
+                s, serial, previewNotify,
+                [&](const std::string& from, const std::string& to) {
+                    listed.emplace_back(from, to);
+                },
+                c.order);
         } catch (const CFileException& e) {
             previewError = e.ErrorMessage();
         }
@@ -172,8 +182,16 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
         RecordingNotifications runNotify;
         uint32_t renamed = 0;
         int32_t runSerial = 99;
+        rename_journal::Journal journal;
+        RenameRunOptions options;
+        options.order = c.order;
+        options.beforeRename = [&](const std::string& prefix, const std::string& from,
+                                   const std::string& to) {
+            journal.records.push_back({{}, from, to});
+            ASSERT_TRUE(folder::Identify(prefix + from, journal.records.back().identity));
+        };
         try {
-            renamed = RunBatchRename(s, runSerial, runNotify).renamed;
+            renamed = RunBatchRename(s, runSerial, runNotify, options).renamed;
         } catch (const CFileException& e) {
             runError = e.ErrorMessage();
         }
@@ -196,6 +214,20 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
             std::remove(runMessages.begin(), runMessages.end(), rename_text::kSuccess),
             runMessages.end());
         EXPECT_EQ(runMessages, previewNotify.messages);
+
+        // Undone, every entry is back under its old name; undoing the undo puts the
+        // run's names back.
+        const std::vector<std::string> after = dir.Names();
+        rename_journal::Journal undoJournal;
+        const auto record = [&](const std::vector<rename_journal::Record>& moves) {
+            undoJournal.records = moves;
+        };
+        EXPECT_TRUE(
+            UndoRenames(dir.Root() + path::kSeparator, journal, false, record).allRestored());
+        EXPECT_EQ(before, dir.Names());
+        for (const char* name : c.files) EXPECT_EQ(name, dir.Content(name));
+        UndoRenames(dir.Root() + path::kSeparator, undoJournal, false, nullptr);
+        EXPECT_EQ(after, dir.Names());
     }
 }
 

@@ -1,0 +1,80 @@
+// quillet-cli undo FOLDER [--dry-run]: puts back the names of the last rename run in
+// the folder, and journals that as a run of its own, so it can be undone too.
+#include <string>
+#include <vector>
+
+#include "cli/cli_texts.h"
+#include "cli/commands.h"
+#include "cli/journal_store.h"
+#include "cli/terminal.h"
+#include "platform/path.h"
+#include "rename/rename_undo.h"
+
+namespace {
+
+bool ParseUndoArgs(const std::vector<std::string>& args, std::string& folder, bool& dryRun) {
+    bool haveFolder = false;
+    dryRun = false;
+    for (const std::string& a : args) {
+        if (a == "--dry-run" && !dryRun) {
+            dryRun = true;
+        } else if (a.compare(0, 2, "--") == 0 || haveFolder || a.empty()) {
+            return false;
+        } else {
+            folder = a;
+            haveFolder = true;
+        }
+    }
+    return haveFolder;
+}
+
+void Report(const UndoStep& step, Terminal& terminal) {
+    switch (step.kind) {
+        case UndoStep::kRestored:
+            terminal.PrintUtf8(step.from + " -> " + step.to + "\n");
+            break;
+        case UndoStep::kChanged:
+            terminal.ShowUtf8(cli_text::Fill(cli_text::kEntryChanged, {step.from}));
+            break;
+        case UndoStep::kOldNameTaken:
+            terminal.ShowUtf8(cli_text::Fill(cli_text::kOldNameTaken, {step.from, step.to}));
+            break;
+    }
+}
+
+}  // namespace
+
+int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
+    std::string folder;
+    bool dryRun = false;
+    if (!ParseUndoArgs(args, folder, dryRun)) return kExitUsage;
+    folder = FullFolderPath(folder);
+    std::string journalPath, text;
+    rename_journal::Journal journal;
+    size_t badLine = 0;
+    if (!LastJournal(folder, journalPath, text)) {
+        terminal.ShowUtf8(cli_text::Fill(cli_text::kNoJournal, {folder}));
+        return kExitFailed;
+    }
+    if (!rename_journal::Read(text, journal, badLine)) {
+        terminal.ShowUtf8(
+            cli_text::Fill(cli_text::kJournalDamaged, {journalPath, std::to_string(badLine)}));
+        return kExitFailed;
+    }
+    // The journal's own folder: the one the run renamed in, however it is named now.
+    JournalWriter undoJournal(journal.folder);
+    const UndoResult result = UndoRenames(
+        journal.folder + path::kSeparator, journal, dryRun,
+        [&](const std::vector<rename_journal::Record>& moves) { undoJournal.RecordAll(moves); });
+    size_t restored = 0;
+    for (const UndoStep& step : result.steps) {
+        Report(step, terminal);
+        restored += step.kind == UndoStep::kRestored ? 1 : 0;
+    }
+    const size_t left = result.steps.size() - restored;
+    const std::string done = std::to_string(restored), undone = std::to_string(left);
+    terminal.ShowUtf8(dryRun      ? cli_text::Fill(cli_text::kWouldRestore, {done, undone})
+                      : left == 0 ? cli_text::Fill(cli_text::kRestored, {done})
+                                  : cli_text::Fill(cli_text::kPartlyRestored, {done, undone}));
+    return left == 0 ? kExitDone : kExitFailed;
+}
