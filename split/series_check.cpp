@@ -14,13 +14,9 @@ namespace {
 
 constexpr char kPieceSuffix[] = ".spt";
 
-// The piece's file length and where its data start, found as the merge's copy finds them.
-struct PieceExtent {
-    uint64_t length;
-    uint64_t dataStart;
-};
+}  // namespace
 
-PieceExtent Measure(const std::string& piecePath) {
+PieceExtent MeasurePiece(const std::string& piecePath) {
     CFile piece;
     OpenPieceToRead(piece, piecePath);
     FileByteSource source(piece);
@@ -32,6 +28,8 @@ PieceExtent Measure(const std::string& piecePath) {
     if (!reader.SkipByte()) return {length, length};
     return {length, reader.Consumed()};
 }
+
+namespace {
 
 uint64_t SaturatingSum(uint64_t a, uint64_t b) {
     return a > std::numeric_limits<uint64_t>::max() - b ? std::numeric_limits<uint64_t>::max()
@@ -81,7 +79,7 @@ void CheckHeader(const ScannedPiece& piece, const SeriesReport& series,
 }
 
 void CheckLength(const ScannedPiece& piece, std::vector<SeriesFault>& faults) {
-    const PieceExtent extent = Measure(piece.path);
+    const PieceExtent extent = MeasurePiece(piece.path);
     const uint64_t expected = SaturatingSum(extent.dataStart, piece.dataSize);
     if (extent.length == expected) return;
     faults.push_back({extent.length < expected ? SeriesFault::kShorter : SeriesFault::kLonger,

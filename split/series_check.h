@@ -28,6 +28,13 @@ struct SeriesFault {
     uint64_t expected = 0;
 };
 
+// A piece's file length and where its data start, found as the merge's copy finds them.
+struct PieceExtent {
+    uint64_t length;
+    uint64_t dataStart;
+};
+PieceExtent MeasurePiece(const std::string& piecePath);
+
 struct SeriesReport {
     std::string sourceName;  // the split file's name, as the pieces' names tell it
     uint64_t count = 0;      // the chosen piece's count and chunk size: the series'

@@ -9,6 +9,7 @@
 #include "split/merge_engine.h"
 #include "split/parity.h"
 #include "split/piece_format.h"
+#include "split/series_check.h"
 #include "split/split_engine.h"
 
 namespace {
@@ -16,18 +17,6 @@ namespace {
 bool Exists(const std::string& path) {
     folder::FileIdentity identity;
     return folder::Identify(path, identity);
-}
-
-// Where the merge's copy finds the piece's data: after the LF that ends its magic.
-uint64_t DataStartOf(const std::string& piecePath) {
-    CFile piece;
-    OpenPieceToRead(piece, piecePath);
-    FileByteSource source(piece);
-    PieceReader reader(source);
-    uint64_t fields[4];
-    char magic[8];
-    ExtractPieceHeader(reader, {fields[0], fields[1], fields[2], fields[3], magic});
-    return reader.SkipByte() ? reader.Consumed() : piece.GetLength();
 }
 
 DigestPlan WholeFilePlan(const std::string& path) {
@@ -114,7 +103,8 @@ void MergeCheck::Start(const MergeState& state) {
     DigestPlan whole;
     for (size_t k = 0; k < m_arrPieces.size(); ++k) {
         pieces.push_back(WholeFilePlan(m_arrPieces[k]));
-        whole.push_back({"", m_arrPieces[k], DataStartOf(m_arrPieces[k]), state.PieceSize(k)});
+        whole.push_back(
+            {"", m_arrPieces[k], MeasurePiece(m_arrPieces[k]).dataStart, state.PieceSize(k)});
     }
     m_pieces = std::make_unique<BackgroundDigests>(std::move(pieces));
     m_whole = std::make_unique<BackgroundDigests>(std::vector<DigestPlan>{whole});
