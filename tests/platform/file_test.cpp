@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <numeric>
 #include <vector>
@@ -23,6 +24,8 @@
 #include "platform/file_exception.h"
 #include "platform/folder.h"
 #include "platform/path.h"
+#include "platform/state_files.h"
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -88,16 +91,34 @@ TEST(File, CreateTruncatesAndKeepsSystemCodePageNames) {
     EXPECT_EQ(dir.ReadFile(u8"数据.bin"), "new");
 }
 
-// Each name of the table, in a plain folder and below a path over 260 characters, is
-// created, listed, reopened and renamed under exactly its own name.
-TEST(File, EveryNameIsCreatedListedReopenedAndRenamedAsItIs) {
+// The current folder for one scope.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const std::string& p) : m_old(std::filesystem::current_path()) {
+        std::filesystem::current_path(std::filesystem::u8path(p));
+    }
+    ~CurrentFolder() { std::filesystem::current_path(m_old); }
+
+  private:
+    std::filesystem::path m_old;
+};
+
+// Each name of the table, in a plain folder, below a path over 260 characters and below
+// a short relative path whose full form is over 260, is created, listed, reopened,
+// replaced whole and renamed under exactly its own name.
+TEST(File, EveryNameIsCreatedListedReopenedReplacedAndRenamedAsItIs) {
     TempDir dir;
     const std::vector<std::string> deep = LongPathFolders(dir.path(), path::kSeparator);
     for (const std::string& folderPath : deep) ASSERT_TRUE(folder::Create(folderPath));
     ASSERT_TRUE(folder::Create(dir.Join("plain")));
-    for (const std::string& folderPath : {dir.Join("plain"), deep.back()}) {
+    const std::string s(100, 's');
+    ASSERT_TRUE(folder::Create(deep[1] + kSep + s));
+    CurrentFolder current(deep[0]);
+    const std::string relative = deep[1].substr(deep[0].size() + 1) + kSep + s;
+    for (const std::string& folderPath : {dir.Join("plain"), deep.back(), relative}) {
         SCOPED_TRACE(folderPath.size());
         std::vector<std::string> renamed;
+        int64_t earlier = 0;
         for (const std::string& name : NameTable()) {
             CFile f;
             ASSERT_TRUE(f.Open(folderPath + kSep + name, kCreate)) << name;
@@ -105,20 +126,29 @@ TEST(File, EveryNameIsCreatedListedReopenedAndRenamedAsItIs) {
             f.Close();
             EXPECT_TRUE(CFile::Rename(folderPath + kSep + name, folderPath + kSep + "1" + name));
             renamed.push_back("1" + name);
+            int64_t time = 0;
+            EXPECT_TRUE(state_files::ModifiedTime(folderPath + kSep + "1" + name, time)) << name;
+            EXPECT_GE(time, earlier) << name;  // written after the one before
+            earlier = time;
+            WholeFile replaced(folderPath + kSep + "1" + name);
+            replaced.File().Write(("whole " + name).data(), 6 + name.size());
+            replaced.Commit();
+            WholeFile dropped(folderPath + kSep + "2" + name);
+            dropped.File().Write("dropped", 7);
         }
         std::sort(renamed.begin(), renamed.end());
-        EXPECT_EQ(NamesIn(folderPath), renamed);
+        EXPECT_EQ(NamesIn(folderPath), renamed);  // nothing left of the temporaries
         for (const std::string& name : NameTable()) {
             CFile f;
             ASSERT_TRUE(f.Open(folderPath + kSep + "1" + name, kRead)) << name;
             std::string content(64, '\0');
             content.resize(f.Read(&content[0], content.size()));
-            EXPECT_EQ(content, name);
+            EXPECT_EQ(content, "whole " + name);
         }
     }
     // What the standard library finds under each name, through calls of its own.
     for (const std::string& name : NameTable()) {
-        EXPECT_EQ(dir.ReadFile("plain" + kSep + "1" + name), name);
+        EXPECT_EQ(dir.ReadFile("plain" + kSep + "1" + name), "whole " + name);
     }
 }
 
