@@ -14,6 +14,9 @@ namespace system_path {
 // The full path of path, however long (empty when the system cannot make one).
 std::wstring Full(const std::wstring& path);
 
+// The form of a UTF-8 path that the calls below hand the system.
+std::wstring ForCall(const std::string& utf8Path);
+
 HANDLE Open(const std::string& path, DWORD access, DWORD share, DWORD creation,
             DWORD flagsAndAttributes);
 HANDLE FindFirst(const std::string& pattern, WIN32_FIND_DATAW& data);

@@ -12,19 +12,6 @@ bool HasPrefix(const std::wstring& s, const wchar_t* prefix) {
     return s.compare(0, wcslen(prefix), prefix) == 0;
 }
 
-// The length that counts is the full form's: a short relative name in a deep current
-// folder is as long as the folder.
-std::wstring ForCall(const std::string& utf8Path) {
-    const std::wstring p = wide::FromUtf8(utf8Path);
-    if (HasPrefix(p, L"\\\\?\\") || HasPrefix(p, L"\\\\.\\")) return p;
-    const std::wstring full = Full(p);
-    if (full.size() < kLongPath) return p.size() < kLongPath || full.empty() ? p : full;
-    if (HasPrefix(full, L"\\\\?\\") || HasPrefix(full, L"\\\\.\\")) return full;
-    if (HasPrefix(full, L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
-    if (full.size() >= 3 && full[1] == L':' && full[2] == L'\\') return L"\\\\?\\" + full;
-    return p;  // a form the prefix cannot take: the system says what it makes of it
-}
-
 }  // namespace
 
 std::wstring Full(const std::wstring& path) {
@@ -40,6 +27,19 @@ std::wstring Full(const std::wstring& path) {
         // Too small: length is the size it needs, terminator included.
         full.assign(length, L'\0');
     }
+}
+
+// The length that counts is the full form's: a short relative name in a deep current
+// folder is as long as the folder.
+std::wstring ForCall(const std::string& utf8Path) {
+    const std::wstring p = wide::FromUtf8(utf8Path);
+    if (HasPrefix(p, L"\\\\?\\") || HasPrefix(p, L"\\\\.\\")) return p;
+    const std::wstring full = Full(p);
+    if (full.size() < kLongPath) return p.size() < kLongPath || full.empty() ? p : full;
+    if (HasPrefix(full, L"\\\\?\\") || HasPrefix(full, L"\\\\.\\")) return full;
+    if (HasPrefix(full, L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+    if (full.size() >= 3 && full[1] == L':' && full[2] == L'\\') return L"\\\\?\\" + full;
+    return p;  // a form the prefix cannot take: the system says what it makes of it
 }
 
 HANDLE Open(const std::string& path, DWORD access, DWORD share, DWORD creation,

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <numeric>
 #include <vector>
@@ -17,6 +16,7 @@
 #include <unistd.h>
 #endif
 
+#include "common/current_folder.h"
 #include "common/fault_setup.h"
 #include "common/folder_names.h"
 #include "common/name_table.h"
@@ -90,18 +90,6 @@ TEST(File, CreateTruncatesAndKeepsSystemCodePageNames) {
     f.Close();
     EXPECT_EQ(dir.ReadFile(u8"数据.bin"), "new");
 }
-
-// The current folder for one scope.
-class CurrentFolder {
-  public:
-    explicit CurrentFolder(const std::string& p) : m_old(std::filesystem::current_path()) {
-        std::filesystem::current_path(std::filesystem::u8path(p));
-    }
-    ~CurrentFolder() { std::filesystem::current_path(m_old); }
-
-  private:
-    std::filesystem::path m_old;
-};
 
 // Each name of the table, in a plain folder, below a path over 260 characters and below
 // a short relative path whose full form is over 260, is created, listed, reopened,
