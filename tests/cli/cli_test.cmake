@@ -20,6 +20,11 @@ if(LOCALE)
     set(ENV{LANG} ${LOCALE})
 endif()
 
+# Folder names that make a path over 260 characters.
+string(REPEAT "p" 100 p)
+string(REPEAT "q" 100 q)
+string(REPEAT "r" 100 r)
+
 function(run)
     execute_process(COMMAND ${EMULATOR} "${CLI}" ${ARGN}
                     WORKING_DIRECTORY "${WORK}" INPUT_FILE /dev/null
@@ -250,10 +255,7 @@ elseif(CASE STREQUAL "checksums")
     expect("files of a split without checksums" "${left}" "movie0.avi.spt;movie1.avi.spt")
     # Into a folder whose path is over 260 characters: the checksum file too, and no
     # temporary left.
-    string(REPEAT "p" 100 p)
-    string(REPEAT "q" 100 q)
     file(MAKE_DIRECTORY "${WORK}/${p}/${q}")
-    string(REPEAT "r" 100 r)
     run(split movie.avi --into "${p}/${q}/${r}" --yes)
     expect("split status into a long path, with [${err}]" "${status}" 0)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C sha256sum -c --ignore-missing --strict
@@ -292,9 +294,6 @@ elseif(CASE STREQUAL "order_undo")
     file(READ "${WORK}/ord/IMG_0007.jpg" content)
     expect("IMG_0007.jpg after the undo" "${content}" "photo 07")
     # By time in a folder whose path is over 260 characters: c, then a, then b.
-    string(REPEAT "p" 100 p)
-    string(REPEAT "q" 100 q)
-    string(REPEAT "r" 100 r)
     set(long "${WORK}/${p}/${q}/${r}")
     set(n 1)
     foreach(name c a b)
@@ -397,9 +396,6 @@ elseif(CASE STREQUAL "names")
     row(d "a.txt;â.txt" "rename;FOLDER;--replace;a.txt;â.txt" 1 "a.txt|a.txt;â.txt|â.txt")
     expect_error("对 一未命名文件 的存取被拒绝。")
     # A folder whose path is over 260 characters long.
-    string(REPEAT "p" 100 p)
-    string(REPEAT "q" 100 q)
-    string(REPEAT "r" 100 r)
     row("${p}/${q}/${r}" "사진.txt" "rename;FOLDER;--extension;png" 0 "사진.png|사진.txt")
     # Split, verify and merge of a source whose name 936 cannot hold.
     make_source("旅行😀.mp4")

@@ -16,7 +16,6 @@
 #include <unistd.h>
 #endif
 
-#include "common/current_folder.h"
 #include "common/fault_setup.h"
 #include "common/folder_names.h"
 #include "common/name_table.h"
@@ -91,22 +90,16 @@ TEST(File, CreateTruncatesAndKeepsSystemCodePageNames) {
     EXPECT_EQ(dir.ReadFile(u8"数据.bin"), "new");
 }
 
-// Each name of the table, in a plain folder, below a path over 260 characters and below
-// a short relative path whose full form is over 260, is created, listed, reopened,
-// replaced whole and renamed under exactly its own name.
+// Each name of the table, in a plain folder and below a path over 260 characters, is
+// created, listed, reopened, replaced whole and renamed under exactly its own name.
 TEST(File, EveryNameIsCreatedListedReopenedReplacedAndRenamedAsItIs) {
     TempDir dir;
     const std::vector<std::string> deep = LongPathFolders(dir.path(), path::kSeparator);
     for (const std::string& folderPath : deep) ASSERT_TRUE(folder::Create(folderPath));
     ASSERT_TRUE(folder::Create(dir.Join("plain")));
-    const std::string s(100, 's');
-    ASSERT_TRUE(folder::Create(deep[1] + kSep + s));
-    CurrentFolder current(deep[0]);
-    const std::string relative = deep[1].substr(deep[0].size() + 1) + kSep + s;
-    for (const std::string& folderPath : {dir.Join("plain"), deep.back(), relative}) {
+    for (const std::string& folderPath : {dir.Join("plain"), deep.back()}) {
         SCOPED_TRACE(folderPath.size());
         std::vector<std::string> renamed;
-        int64_t earlier = 0;
         for (const std::string& name : NameTable()) {
             CFile f;
             ASSERT_TRUE(f.Open(folderPath + kSep + name, kCreate)) << name;
@@ -116,8 +109,6 @@ TEST(File, EveryNameIsCreatedListedReopenedReplacedAndRenamedAsItIs) {
             renamed.push_back("1" + name);
             int64_t time = 0;
             EXPECT_TRUE(state_files::ModifiedTime(folderPath + kSep + "1" + name, time)) << name;
-            EXPECT_GE(time, earlier) << name;  // written after the one before
-            earlier = time;
             WholeFile replaced(folderPath + kSep + "1" + name);
             replaced.File().Write(("whole " + name).data(), 6 + name.size());
             replaced.Commit();

@@ -4,11 +4,18 @@
 
 #include <filesystem>
 
-#include "common/current_folder.h"
 #include "common/temp_dir.h"
 #include "platform/folder.h"
 
 namespace {
+
+struct CurrentFolder {
+    explicit CurrentFolder(const std::string& p) {
+        std::filesystem::current_path(std::filesystem::u8path(p));
+    }
+    ~CurrentFolder() { std::filesystem::current_path(old); }
+    const std::filesystem::path old = std::filesystem::current_path();
+};
 
 const std::string p(100, 'p'), q(100, 'q'), r(100, 'r');
 const std::wstring wp(100, L'p'), wq(100, L'q'), wr(100, L'r');
@@ -25,11 +32,8 @@ TEST(SystemPath, APathWhoseFullFormIsLongGoesPrefixedAndNormalised) {
         std::wstring wanted;
     } rows[] = {
         {"C:\\a\\b.txt", L"C:\\a\\b.txt"},
-        {"x.txt", L"x.txt"},
         {q + "\\" + r, L"\\\\?\\" + here + L"\\" + wq + L"\\" + wr},
         {"C:/" + p + "/x/../" + q + "/" + r, L"\\\\?\\C:\\" + wp + L"\\" + wq + L"\\" + wr},
-        {"C:\\" + p + "\\" + q + "\\" + r + u8"旅行😀.jpg",
-         L"\\\\?\\C:\\" + wp + L"\\" + wq + L"\\" + wr + L"\u65c5\u884c\U0001F600.jpg"},
         {"\\\\server\\share\\" + p + "\\" + q + "\\" + r,
          L"\\\\?\\UNC\\server\\share\\" + wp + L"\\" + wq + L"\\" + wr},
         {"\\\\?\\C:\\" + p + "\\..\\" + q + "\\" + r,
