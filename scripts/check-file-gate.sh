@@ -22,8 +22,10 @@ crt+='_wutime|fopen|freopen|_open|_sopen|_stat|_mkdir|_rmdir|_unlink|_access|_fi
 cxx='std::(ifstream|ofstream|fstream|filesystem)'
 
 status=0
+checked=0
 while IFS= read -r file; do
     [ "$file" = "$gate" ] && continue
+    checked=$((checked + 1))
     # Comments are prose: what is left of a line before // is code.
     hits=$(sed 's#//.*##' "$file" | grep -nE "\\b(($win32)(A|W)?|$crt)\\s*\\(|\\b$cxx\\b" || true)
     case "$file" in
@@ -33,9 +35,14 @@ while IFS= read -r file; do
         sed "s#^#$file:#" <<<"$hits" >&2
         status=1
     fi
-done < <(git ls-files -- '*.cpp' '*.h' '*.inc' '*.c' ':!tests/' ':!bench/' ':!fuzz/')
+done < <(find . \( -path ./build -o -path ./dist -o -path ./.git -o -path ./tests -o -path ./bench \
+                -o -path ./fuzz \) -prune -o -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.inc' \
+                -o -name '*.c' \) -print | sed 's#^\./##' | sort)
 
-if [ $status -ne 0 ]; then
+if [ ! -f "$gate" ] || [ $checked -eq 0 ]; then
+    echo "check-file-gate: no gate or no sources found from $(pwd)" >&2
+    status=1
+elif [ $status -ne 0 ]; then
     echo "check-file-gate: the calls above take a path; make them through system_path ($gate)" >&2
 else
     echo "check-file-gate: every Windows file call goes through $gate"
