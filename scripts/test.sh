@@ -4,6 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
+bash scripts/check-file-gate.sh
 
 # The release files; the native and the i686 tests below run the programs they hold.
 echo "== release files in dist/, then packaged again elsewhere: the same bytes"

@@ -51,21 +51,20 @@ long LastError(long fallback) {
 
 constexpr long kGenericFailure = ERROR_GEN_FAILURE;
 
-HANDLE CreateWithAttributes(const std::wstring& p, unsigned flags, DWORD creation,
+HANDLE CreateWithAttributes(const std::string& p, unsigned flags, DWORD creation,
                             DWORD attributes) {
-    return CreateFileW(p.c_str(), DesiredAccess(flags), ShareMode(flags), nullptr, creation,
-                       attributes, nullptr);
+    return system_path::Open(p, DesiredAccess(flags), ShareMode(flags), creation, attributes);
 }
 
 // Windows refuses to replace a hidden or system file unless the new one is given the
 // same attributes; the replaced file then keeps them.
-HANDLE Create(const std::wstring& p, unsigned flags, DWORD creation) {
+HANDLE Create(const std::string& p, unsigned flags, DWORD creation) {
     HANDLE h = CreateWithAttributes(p, flags, creation, FILE_ATTRIBUTE_NORMAL);
     if (h != INVALID_HANDLE_VALUE || creation != CREATE_ALWAYS ||
         GetLastError() != ERROR_ACCESS_DENIED) {
         return h;
     }
-    const DWORD existing = GetFileAttributesW(p.c_str());
+    const DWORD existing = system_path::Attributes(p);
     const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     if (existing == INVALID_FILE_ATTRIBUTES || (existing & FILE_ATTRIBUTE_DIRECTORY) ||
         (existing & kept) == 0) {
@@ -84,7 +83,7 @@ CFile::~CFile() {
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
     DWORD creation = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    HANDLE h = Create(system_path::ForCall(path), flags, creation);
+    HANDLE h = Create(path, flags, creation);
     if (h == INVALID_HANDLE_VALUE) {
         if (error) {
             error->m_lOsError = LastError(kGenericFailure);
@@ -185,16 +184,17 @@ bool DiffersOnlyInCase(const std::wstring& oldName, const std::wstring& newName)
     return oldName != newName && Upper(oldName) == Upper(newName);
 }
 
-std::wstring NameOf(const std::wstring& p) {
-    const size_t separator = p.find_last_of(L'\\');
+std::wstring NameOf(const std::string& path) {
+    const std::wstring p = wide::FromUtf8(path);
+    const size_t separator = p.find_last_of(L"\\/");
     return separator == std::wstring::npos ? p : p.substr(separator + 1);
 }
 
 // Whether the entry is stored spelled exactly so. A look-up of the one name answers
 // with the spelling the folder holds.
-bool IsStoredAs(const std::wstring& p) {
+bool IsStoredAs(const std::string& p) {
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(p.c_str(), &data);
+    HANDLE find = system_path::FindFirst(p, data);
     if (find == INVALID_HANDLE_VALUE) return true;  // cannot tell: as asked
     FindClose(find);
     return NameOf(p) == data.cFileName;
@@ -203,11 +203,11 @@ bool IsStoredAs(const std::wstring& p) {
 // Whether the folder holds an entry spelled exactly so. Where a plain name comes back
 // spelled as asked (Wine over a disk that ignores case), a pattern makes the system
 // read the folder's own spellings; it matches only names that start alike.
-bool IsListedAs(const std::wstring& p) {
-    std::wstring pattern = p;
-    pattern.back() = L'*';
+bool IsListedAs(const std::string& p) {
+    size_t last = p.size() - 1;  // the last character's first byte
+    while (last > 0 && (static_cast<unsigned char>(p[last]) & 0xC0) == 0x80) --last;
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(pattern.c_str(), &data);
+    HANDLE find = system_path::FindFirst(p.substr(0, last) + "*", data);
     if (find == INVALID_HANDLE_VALUE) return true;  // cannot tell: taken
     const std::wstring name = NameOf(p);
     bool listed = false;
@@ -218,27 +218,22 @@ bool IsListedAs(const std::wstring& p) {
     return listed;
 }
 
-bool MoveW(const std::wstring& from, const std::wstring& to) {
-    return MoveFileW(from.c_str(), to.c_str()) != FALSE;
-}
-
 // Through a temporary name beside it that no entry has; if the second step fails the
 // entry comes back under its old name, or the error says where it is.
-void MoveThroughTemporary(const std::wstring& oldName, const std::wstring& newName,
-                          const std::string& newPath) {
-    std::wstring temporary;
+void MoveThroughTemporary(const std::string& oldPath, const std::string& newPath) {
+    std::string temporary;
     int n = 0;
     for (;; ++n) {
-        temporary = newName + wide::FromUtf8(case_temporary::Name(std::string(), n));
-        if (MoveW(oldName, temporary)) break;
+        temporary = case_temporary::Name(newPath, n);
+        if (system_path::Move(oldPath, temporary)) break;
         const long code = LastError(kGenericFailure);
         if ((code != ERROR_ALREADY_EXISTS && code != ERROR_FILE_EXISTS) || n >= 1000) {
             CFileException::ThrowOsError(code);
         }
     }
-    if (!MoveW(temporary, newName)) {
+    if (!system_path::Move(temporary, newPath)) {
         const long code = LastError(kGenericFailure);
-        if (!MoveW(temporary, oldName)) {
+        if (!system_path::Move(temporary, oldPath)) {
             CFileException::ThrowOsError(code, case_temporary::Name(newPath, n));
         }
         CFileException::ThrowOsError(code);
@@ -251,19 +246,17 @@ bool CFile::Rename(const std::string& oldPath, const std::string& newPath) {
     // The system would "move" it onto itself (it drops trailing dots and spaces of the
     // new name); nothing would change.
     if (oldPath == newPath || oldPath == folder::StoredName(newPath)) return false;
-    const std::wstring oldName = system_path::ForCall(oldPath);
-    const std::wstring newName = system_path::ForCall(newPath);
     // Windows changes the case itself. A layer over a file system that ignores case may
     // take the new spelling for the old entry: it refuses the name as taken, or reports
     // success and keeps the old spelling. The entry then goes through a temporary name.
-    const bool caseOnly = DiffersOnlyInCase(oldName, newName);
-    if (!MoveW(oldName, newName)) {
+    const bool caseOnly = DiffersOnlyInCase(wide::FromUtf8(oldPath), wide::FromUtf8(newPath));
+    if (!system_path::Move(oldPath, newPath)) {
         const long code = LastError(kGenericFailure);
         const bool taken = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
-        if (!caseOnly || !taken || IsListedAs(newName)) CFileException::ThrowOsError(code);
-        MoveThroughTemporary(oldName, newName, newPath);
+        if (!caseOnly || !taken || IsListedAs(newPath)) CFileException::ThrowOsError(code);
+        MoveThroughTemporary(oldPath, newPath);
         return true;
     }
-    if (caseOnly && !IsStoredAs(newName)) MoveThroughTemporary(oldName, newName, newPath);
+    if (caseOnly && !IsStoredAs(newPath)) MoveThroughTemporary(oldPath, newPath);
     return true;
 }

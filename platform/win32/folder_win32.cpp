@@ -18,9 +18,8 @@ Entry ToEntry(const WIN32_FIND_DATAW& data) {
 // Opened with no access at all, a handle only identifies the entry; folders need the
 // backup flag to be opened.
 HANDLE OpenForIdentity(const std::string& p) {
-    return CreateFileW(system_path::ForCall(p).c_str(), 0,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    return system_path::Open(p, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
 }
 
 }  // namespace
@@ -28,7 +27,7 @@ HANDLE OpenForIdentity(const std::string& p) {
 bool List(const std::string& folderPath, std::vector<Entry>& entries) {
     entries.clear();
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(system_path::ForCall(folderPath + "\\*").c_str(), &data);
+    HANDLE find = system_path::FindFirst(folderPath + "\\*", data);
     if (find == INVALID_HANDLE_VALUE) return false;
     do {
         entries.push_back(ToEntry(data));
@@ -38,9 +37,9 @@ bool List(const std::string& folderPath, std::vector<Entry>& entries) {
 }
 
 bool Create(const std::string& folderPath, long* osError) {
-    BOOL ok = CreateDirectoryW(system_path::ForCall(folderPath).c_str(), nullptr);
+    const bool ok = system_path::CreateFolder(folderPath);
     if (osError) *osError = ok ? 0 : static_cast<long>(GetLastError());
-    return ok != FALSE;
+    return ok;
 }
 
 bool Identify(const std::string& path, FileIdentity& identity) {

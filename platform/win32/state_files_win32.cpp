@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/state_files.h"
+#include "platform/win32/system_path.h"
 #include "platform/win32/wide.h"
 
 namespace state_files {
@@ -17,24 +18,23 @@ std::string Folder() {
 }
 
 bool CreateFolders(const std::string& folderPath) {
-    const std::wstring full = wide::FromUtf8(folderPath);
     // Each level after the drive or the share; a level that exists already is fine.
-    for (size_t sep = full.find_first_of(L"\\/", 3);; sep = full.find_first_of(L"\\/", sep + 1)) {
-        CreateDirectoryW(full.substr(0, sep).c_str(), nullptr);
-        if (sep == std::wstring::npos) break;
+    for (size_t sep = folderPath.find_first_of("\\/", 3);;
+         sep = folderPath.find_first_of("\\/", sep + 1)) {
+        system_path::CreateFolder(folderPath.substr(0, sep));
+        if (sep == std::string::npos) break;
     }
-    const DWORD attributes = GetFileAttributesW(full.c_str());
+    const DWORD attributes = system_path::Attributes(folderPath);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool RemoveFile(const std::string& filePath) {
-    return DeleteFileW(wide::FromUtf8(filePath).c_str()) != FALSE;
+    return system_path::Delete(filePath);
 }
 
 bool ModifiedTime(const std::string& entryPath, int64_t& time) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(wide::FromUtf8(entryPath).c_str(), GetFileExInfoStandard, &data))
-        return false;
+    if (!system_path::AttributeData(entryPath, data)) return false;
     time = static_cast<int64_t>((static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
                                 data.ftLastWriteTime.dwLowDateTime);
     return true;
@@ -45,8 +45,8 @@ DurableLog::~DurableLog() {
 }
 
 bool DurableLog::Create(const std::string& filePath, long& osError) {
-    const HANDLE h = CreateFileW(wide::FromUtf8(filePath).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                 nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = system_path::Open(filePath, GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL);
     if (h == INVALID_HANDLE_VALUE) {
         osError = static_cast<long>(GetLastError());
         return false;

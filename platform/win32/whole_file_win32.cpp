@@ -2,14 +2,13 @@
 
 #include "platform/file_exception.h"
 #include "platform/whole_file.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/system_path.h"
 
 namespace whole_file {
 
 void Sync(const std::string& path) {
-    HANDLE file =
-        CreateFileW(wide::FromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = system_path::Open(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
     if (file == INVALID_HANDLE_VALUE) CFileException::ThrowOsError(GetLastError(), path);
     const bool flushed = FlushFileBuffers(file) != 0;
     const DWORD code = GetLastError();
@@ -18,14 +17,13 @@ void Sync(const std::string& path) {
 }
 
 void Replace(const std::string& from, const std::string& to) {
-    if (!MoveFileExW(wide::FromUtf8(from).c_str(), wide::FromUtf8(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!system_path::MoveEx(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         CFileException::ThrowOsError(GetLastError(), to);
     }
 }
 
 bool Remove(const std::string& path) {
-    return DeleteFileW(wide::FromUtf8(path).c_str()) != 0;
+    return system_path::Delete(path);
 }
 
 }  // namespace whole_file

@@ -20,6 +20,11 @@ if(LOCALE)
     set(ENV{LANG} ${LOCALE})
 endif()
 
+# Folder names that make a path over 260 characters.
+string(REPEAT "p" 100 p)
+string(REPEAT "q" 100 q)
+string(REPEAT "r" 100 r)
+
 function(run)
     execute_process(COMMAND ${EMULATOR} "${CLI}" ${ARGN}
                     WORKING_DIRECTORY "${WORK}" INPUT_FILE /dev/null
@@ -248,6 +253,20 @@ elseif(CASE STREQUAL "checksums")
     endif()
     file(GLOB left RELATIVE "${WORK}/plain" "${WORK}/plain/*")
     expect("files of a split without checksums" "${left}" "movie0.avi.spt;movie1.avi.spt")
+    # Into a folder whose path is over 260 characters: the checksum file too, and no
+    # temporary left.
+    file(MAKE_DIRECTORY "${WORK}/${p}/${q}")
+    run(split movie.avi --into "${p}/${q}/${r}" --yes)
+    expect("split status into a long path, with [${err}]" "${status}" 0)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C sha256sum -c --ignore-missing --strict
+                            movie.avi.sha256
+                    WORKING_DIRECTORY "${WORK}/${p}/${q}/${r}" RESULT_VARIABLE failed
+                    OUTPUT_VARIABLE listed ERROR_QUIET)
+    expect("sha256sum -c below a long path" "${failed}:${listed}"
+           "0:movie0.avi.spt: OK\nmovie1.avi.spt: OK\n")
+    file(GLOB left RELATIVE "${WORK}/${p}/${q}/${r}" "${WORK}/${p}/${q}/${r}/*")
+    expect("files of a split into a long path" "${left}"
+           "movie.avi.sha256;movie0.avi.spt;movie1.avi.spt")
 elseif(CASE STREQUAL "order_undo")
     # Twelve photos numbered as their names say, whatever order the folder lists them in.
     file(MAKE_DIRECTORY "${WORK}/ord")
@@ -274,6 +293,22 @@ elseif(CASE STREQUAL "order_undo")
     expect("entries after the undo" "${count}" 12)
     file(READ "${WORK}/ord/IMG_0007.jpg" content)
     expect("IMG_0007.jpg after the undo" "${content}" "photo 07")
+    # By time in a folder whose path is over 260 characters: c, then a, then b.
+    set(long "${WORK}/${p}/${q}/${r}")
+    set(n 1)
+    foreach(name c a b)
+        file(WRITE "${long}/${name}.jpg" "${name}")
+        execute_process(COMMAND touch -d "2020-01-01 00:00:0${n}" "${long}/${name}.jpg")
+        math(EXPR n "${n} + 1")
+    endforeach()
+    run(rename "${p}/${q}/${r}" --sequence t --order time)
+    expect("status of the rename by time, with [${err}]" "${status}" 0)
+    set(n 1)
+    foreach(name c a b)
+        file(READ "${long}/t00${n}.jpg" content)
+        expect("t00${n}.jpg after the rename by time" "${content}" "${name}")
+        math(EXPR n "${n} + 1")
+    endforeach()
 elseif(CASE STREQUAL "dry_run")
     file(MAKE_DIRECTORY "${WORK}/photos")
     file(WRITE "${WORK}/photos/a.jpg" "a")
@@ -361,9 +396,6 @@ elseif(CASE STREQUAL "names")
     row(d "a.txt;â.txt" "rename;FOLDER;--replace;a.txt;â.txt" 1 "a.txt|a.txt;â.txt|â.txt")
     expect_error("对 一未命名文件 的存取被拒绝。")
     # A folder whose path is over 260 characters long.
-    string(REPEAT "p" 100 p)
-    string(REPEAT "q" 100 q)
-    string(REPEAT "r" 100 r)
     row("${p}/${q}/${r}" "사진.txt" "rename;FOLDER;--extension;png" 0 "사진.png|사진.txt")
     # Split, verify and merge of a source whose name 936 cannot hold.
     make_source("旅行😀.mp4")

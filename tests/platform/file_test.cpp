@@ -23,6 +23,8 @@
 #include "platform/file_exception.h"
 #include "platform/folder.h"
 #include "platform/path.h"
+#include "platform/state_files.h"
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -89,8 +91,8 @@ TEST(File, CreateTruncatesAndKeepsSystemCodePageNames) {
 }
 
 // Each name of the table, in a plain folder and below a path over 260 characters, is
-// created, listed, reopened and renamed under exactly its own name.
-TEST(File, EveryNameIsCreatedListedReopenedAndRenamedAsItIs) {
+// created, listed, reopened, replaced whole and renamed under exactly its own name.
+TEST(File, EveryNameIsCreatedListedReopenedReplacedAndRenamedAsItIs) {
     TempDir dir;
     const std::vector<std::string> deep = LongPathFolders(dir.path(), path::kSeparator);
     for (const std::string& folderPath : deep) ASSERT_TRUE(folder::Create(folderPath));
@@ -105,20 +107,27 @@ TEST(File, EveryNameIsCreatedListedReopenedAndRenamedAsItIs) {
             f.Close();
             EXPECT_TRUE(CFile::Rename(folderPath + kSep + name, folderPath + kSep + "1" + name));
             renamed.push_back("1" + name);
+            int64_t time = 0;
+            EXPECT_TRUE(state_files::ModifiedTime(folderPath + kSep + "1" + name, time)) << name;
+            WholeFile replaced(folderPath + kSep + "1" + name);
+            replaced.File().Write(("whole " + name).data(), 6 + name.size());
+            replaced.Commit();
+            WholeFile dropped(folderPath + kSep + "2" + name);
+            dropped.File().Write("dropped", 7);
         }
         std::sort(renamed.begin(), renamed.end());
-        EXPECT_EQ(NamesIn(folderPath), renamed);
+        EXPECT_EQ(NamesIn(folderPath), renamed);  // nothing left of the temporaries
         for (const std::string& name : NameTable()) {
             CFile f;
             ASSERT_TRUE(f.Open(folderPath + kSep + "1" + name, kRead)) << name;
             std::string content(64, '\0');
             content.resize(f.Read(&content[0], content.size()));
-            EXPECT_EQ(content, name);
+            EXPECT_EQ(content, "whole " + name);
         }
     }
     // What the standard library finds under each name, through calls of its own.
     for (const std::string& name : NameTable()) {
-        EXPECT_EQ(dir.ReadFile("plain" + kSep + "1" + name), name);
+        EXPECT_EQ(dir.ReadFile("plain" + kSep + "1" + name), "whole " + name);
     }
 }
 
