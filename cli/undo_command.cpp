@@ -5,9 +5,9 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
-#include "cli/journal_store.h"
 #include "cli/terminal.h"
 #include "platform/path.h"
+#include "rename/journal_store.h"
 #include "rename/rename_undo.h"
 
 namespace {
