@@ -9,8 +9,6 @@
 namespace {
 
 constexpr size_t kDigestDigits = 64;
-// Far above the lines of the longest series; a larger file is no checksum file of ours.
-constexpr uint64_t kLargestChecksumFile = 64u << 20;
 
 bool EndsWith(const std::string& s, const std::string& end) {
     return s.size() > end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
@@ -77,10 +75,14 @@ bool ParseLine(std::string line, ChecksumLine& out) {
 }  // namespace
 
 const ChecksumLine* ChecksumList::Find(const std::string& name) const {
-    for (const ChecksumLine& line : lines) {
-        if (line.name == name) return &line;
-    }
-    return nullptr;
+    const auto found = m_index.find(name);
+    return found == m_index.end() ? nullptr : &lines[found->second];
+}
+
+bool ChecksumList::Add(ChecksumLine line) {
+    if (!m_index.emplace(line.name, lines.size()).second) return false;
+    lines.push_back(std::move(line));
+    return true;
 }
 
 std::string FormatChecksums(const std::vector<ChecksumLine>& lines) {
@@ -108,24 +110,25 @@ ChecksumList ParseChecksums(const std::string& text) {
         ++number;
         if (line.empty() || line[0] == '#' || line == "\r") continue;
         ChecksumLine parsed;
-        if (ParseLine(line, parsed) && IsPlainName(parsed.name) && !list.Find(parsed.name)) {
-            list.lines.push_back(std::move(parsed));
-        } else {
+        if (!ParseLine(line, parsed) || !IsPlainName(parsed.name) || !list.Add(std::move(parsed))) {
             list.badLines.push_back(number);
         }
     }
     return list;
 }
 
-bool ReadChecksumFile(const std::string& path, ChecksumList& list) {
+ChecksumRead ReadChecksumFile(const std::string& path, ChecksumList& list) {
     CFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) return false;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
+        return ChecksumRead::kCannotOpen;
+    }
     const uint64_t length = file.GetLength();
-    if (length > kLargestChecksumFile) return false;
+    if (length > kLargestChecksumFile) return ChecksumRead::kTooLarge;
+    // No further than the length: a file that grows while it is read ends there.
     std::string text(static_cast<size_t>(length), '\0');
     text.resize(file.Read(&text[0], text.size()));
     list = ParseChecksums(text);
-    return true;
+    return ChecksumRead::kRead;
 }
 
 std::string FindChecksumFile(const std::string& piecePath, ChecksumList& list) {
@@ -142,7 +145,9 @@ std::string FindChecksumFile(const std::string& piecePath, ChecksumList& list) {
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         const std::string candidate = folderPath + path::kSeparator + name;
-        if (ReadChecksumFile(candidate, list) && list.Find(pieceName)) return candidate;
+        if (ReadChecksumFile(candidate, list) == ChecksumRead::kRead && list.Find(pieceName)) {
+            return candidate;
+        }
     }
     list = ChecksumList();
     return std::string();

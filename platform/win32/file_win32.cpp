@@ -19,10 +19,11 @@ HANDLE Handle(intptr_t h) {
     return reinterpret_cast<HANDLE>(h);
 }
 
+// Writers can read the attributes too: the open checks what it was handed.
 DWORD DesiredAccess(unsigned flags) {
     switch (flags & 3u) {
         case CFile::modeWrite:
-            return GENERIC_WRITE;
+            return GENERIC_WRITE | FILE_READ_ATTRIBUTES;
         case CFile::modeReadWrite:
             return GENERIC_READ | GENERIC_WRITE;
         default:
@@ -59,8 +60,8 @@ HANDLE CreateWithAttributes(const std::wstring& p, unsigned flags, DWORD creatio
 
 // Windows refuses to replace a hidden or system file unless the new one is given the
 // same attributes; the replaced file then keeps them.
-HANDLE Create(const std::wstring& p, unsigned flags, DWORD creation) {
-    HANDLE h = CreateWithAttributes(p, flags, creation, FILE_ATTRIBUTE_NORMAL);
+HANDLE Create(const std::wstring& p, unsigned flags, DWORD creation, DWORD attributes) {
+    HANDLE h = CreateWithAttributes(p, flags, creation, attributes);
     if (h != INVALID_HANDLE_VALUE || creation != CREATE_ALWAYS ||
         GetLastError() != ERROR_ACCESS_DENIED) {
         return h;
@@ -75,6 +76,42 @@ HANDLE Create(const std::wstring& p, unsigned flags, DWORD creation) {
     return CreateWithAttributes(p, flags, creation, existing & kept);
 }
 
+// Removes the entry a replacing open takes the place of, a link itself rather than what
+// it points to; a file's hidden and system attributes go to its successor. Folders and
+// folder links stay and are refused, as the truncating create refuses them.
+long RemoveForReplace(const std::wstring& p, DWORD& attributes) {
+    const DWORD existing = GetFileAttributesW(p.c_str());
+    if (existing == INVALID_FILE_ATTRIBUTES) return 0;  // the create says what is wrong
+    if (existing & FILE_ATTRIBUTE_DIRECTORY) return ERROR_ACCESS_DENIED;
+    if (!(existing & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        attributes = existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+        if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
+    }
+    if (DeleteFileW(p.c_str())) return 0;
+    const long code = LastError(kGenericFailure);
+    return code == ERROR_FILE_NOT_FOUND ? 0 : code;
+}
+
+DWORD Creation(unsigned flags) {
+    if (flags & (CFile::modeCreateNew | CFile::modeReplace)) return CREATE_NEW;
+    return (flags & CFile::modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
+}
+
+// A file on a disk, as the name gave it: no device, pipe or console, and no reparse
+// point that a create was handed instead of a new file.
+bool IsPlainFile(HANDLE h) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info)) return false;
+    return (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+}
+
+void FillError(CFileException* error, long code, const std::string& path) {
+    if (!error) return;
+    error->m_lOsError = code;
+    error->m_cause = CFileException::OsErrorToException(code);
+    error->m_strFileName = path;
+}
+
 }  // namespace
 
 CFile::~CFile() {
@@ -83,14 +120,21 @@ CFile::~CFile() {
 
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
-    DWORD creation = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    HANDLE h = Create(system_path::ForCall(path), flags, creation);
+    const std::wstring p = system_path::ForCall(path);
+    DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+    const long failure = (flags & modeReplace) ? RemoveForReplace(p, attributes) : 0;
+    if (failure != 0) {
+        FillError(error, failure, path);
+        return false;
+    }
+    HANDLE h = Create(p, flags, Creation(flags), attributes);
     if (h == INVALID_HANDLE_VALUE) {
-        if (error) {
-            error->m_lOsError = LastError(kGenericFailure);
-            error->m_cause = CFileException::OsErrorToException(error->m_lOsError);
-            error->m_strFileName = path;
-        }
+        FillError(error, LastError(kGenericFailure), path);
+        return false;
+    }
+    if (!IsPlainFile(h)) {
+        CloseHandle(h);
+        FillError(error, ERROR_ACCESS_DENIED, path);
         return false;
     }
     m_hFile = reinterpret_cast<intptr_t>(h);
