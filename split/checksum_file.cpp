@@ -51,36 +51,48 @@ bool Unescape(const std::string& escaped, std::string& name) {
     return true;
 }
 
-// One line without its LF: false when it is not "<hex> <space or *><name>".
-bool ParseLine(std::string line, ChecksumLine& out) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();  // a file saved with CRLF
-    const bool escaped = !line.empty() && line[0] == '\\';
-    const size_t start = escaped ? 1 : 0;
-    if (line.size() < start + kDigestDigits + 3) return false;
-    out.hex = line.substr(start, kDigestDigits);
-    if (!std::all_of(out.hex.begin(), out.hex.end(), IsHexDigit)) return false;
+// The line from begin to end (its LF left out), read where it lies: false when it is
+// not "<hex> <space or *><name>".
+bool ParseLine(const std::string& text, size_t begin, size_t end, ChecksumLine& out) {
+    if (end > begin && text[end - 1] == '\r') --end;  // a file saved with CRLF
+    const bool escaped = end > begin && text[begin] == '\\';
+    const size_t start = begin + (escaped ? 1 : 0);
+    if (end < start + kDigestDigits + 3) return false;
+    const size_t mark = start + kDigestDigits;
+    if (!std::all_of(text.begin() + start, text.begin() + mark, IsHexDigit)) return false;
+    if (text[mark] != ' ' || (text[mark + 1] != ' ' && text[mark + 1] != '*')) return false;
+    out.hex.assign(text, start, kDigestDigits);
     std::transform(out.hex.begin(), out.hex.end(), out.hex.begin(),
                    [](char c) { return c >= 'A' && c <= 'F' ? char(c - 'A' + 'a') : c; });
-    const size_t mark = start + kDigestDigits;
-    if (line[mark] != ' ' || (line[mark + 1] != ' ' && line[mark + 1] != '*')) return false;
-    const std::string rest = line.substr(mark + 2);
     if (!escaped) {
-        out.name = rest;
-    } else if (!Unescape(rest, out.name)) {
-        return false;
+        out.name.assign(text, mark + 2, end - mark - 2);
+        return true;
     }
-    return true;
+    return Unescape(text.substr(mark + 2, end - mark - 2), out.name);
+}
+
+size_t NameHash(const std::string& name) {
+    return std::hash<std::string>()(name);
 }
 
 }  // namespace
 
 const ChecksumLine* ChecksumList::Find(const std::string& name) const {
-    const auto found = m_index.find(name);
-    return found == m_index.end() ? nullptr : &lines[found->second];
+    const auto range = m_index.equal_range(NameHash(name));
+    for (auto at = range.first; at != range.second; ++at) {
+        if (lines[at->second].name == name) return &lines[at->second];
+    }
+    return nullptr;
+}
+
+void ChecksumList::Reserve(size_t count) {
+    lines.reserve(count);
+    m_index.reserve(count);
 }
 
 bool ChecksumList::Add(ChecksumLine line) {
-    if (!m_index.emplace(line.name, lines.size()).second) return false;
+    if (Find(line.name)) return false;
+    m_index.emplace(NameHash(line.name), lines.size());
     lines.push_back(std::move(line));
     return true;
 }
@@ -101,16 +113,20 @@ std::string FormatChecksums(const std::vector<ChecksumLine>& lines) {
 
 ChecksumList ParseChecksums(const std::string& text) {
     ChecksumList list;
+    list.Reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t number = 0;
     for (size_t start = 0; start < text.size();) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
-        const std::string line = text.substr(start, end - start);
+        const size_t begin = start;
         start = end + 1;
         ++number;
-        if (line.empty() || line[0] == '#' || line == "\r") continue;
+        if (end == begin || text[begin] == '#' || (end == begin + 1 && text[begin] == '\r')) {
+            continue;
+        }
         ChecksumLine parsed;
-        if (!ParseLine(line, parsed) || !IsPlainName(parsed.name) || !list.Add(std::move(parsed))) {
+        if (!ParseLine(text, begin, end, parsed) || !IsPlainName(parsed.name) ||
+            !list.Add(std::move(parsed))) {
             list.badLines.push_back(number);
         }
     }

@@ -28,9 +28,11 @@ struct ChecksumList {
     const ChecksumLine* Find(const std::string& name) const;
     // Adds the line unless its name is listed already; false then.
     bool Add(ChecksumLine line);
+    void Reserve(size_t count);
 
   private:
-    std::unordered_map<std::string, size_t> m_index;  // a name's place in lines
+    // A name's hash to its place in lines: no copy of the names.
+    std::unordered_multimap<size_t, size_t> m_index;
 };
 
 std::string FormatChecksums(const std::vector<ChecksumLine>& lines);
