@@ -76,20 +76,38 @@ HANDLE Create(const std::wstring& p, unsigned flags, DWORD creation, DWORD attri
     return CreateWithAttributes(p, flags, creation, existing & kept);
 }
 
-// Removes the entry a replacing open takes the place of, a link itself rather than what
-// it points to; a file's hidden and system attributes go to its successor. Folders and
-// folder links stay and are refused, as the truncating create refuses them.
-long RemoveForReplace(const std::wstring& p, DWORD& attributes) {
-    const DWORD existing = GetFileAttributesW(p.c_str());
-    if (existing == INVALID_FILE_ATTRIBUTES) return 0;  // the create says what is wrong
-    if (existing & FILE_ATTRIBUTE_DIRECTORY) return ERROR_ACCESS_DENIED;
-    if (!(existing & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        attributes = existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-        if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
+// A new file in place of the entry p holds: made under a free temporary name beside it
+// and moved over the entry while open. A move replaces a link itself, where a delete
+// may remove what it points to (a POSIX link under a compatibility layer shows as a
+// plain file). A file held open or read-only is refused as the truncating create
+// refuses it, and keeps its hidden and system attributes.
+HANDLE ReplaceEntry(const std::wstring& p, unsigned flags, DWORD existing) {
+    HANDLE old = CreateFileW(p.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (old != INVALID_HANDLE_VALUE) {
+        CloseHandle(old);
+    } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+        return old;  // a dangling link has nothing to protect
     }
-    if (DeleteFileW(p.c_str())) return 0;
-    const long code = LastError(kGenericFailure);
-    return code == ERROR_FILE_NOT_FOUND ? 0 : code;
+    DWORD attributes = existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
+    for (int n = 0;; ++n) {
+        const std::wstring temporary = p + L"." + std::to_wstring(n) + L".tmp";
+        HANDLE h = CreateFileW(temporary.c_str(), DesiredAccess(flags) | DELETE,
+                               ShareMode(flags) | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                               attributes, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            const DWORD code = GetLastError();
+            if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
+            return h;
+        }
+        if (MoveFileExW(temporary.c_str(), p.c_str(), MOVEFILE_REPLACE_EXISTING)) return h;
+        const DWORD code = GetLastError();
+        CloseHandle(h);
+        DeleteFileW(temporary.c_str());
+        SetLastError(code);
+        return INVALID_HANDLE_VALUE;
+    }
 }
 
 DWORD Creation(unsigned flags) {
@@ -121,13 +139,21 @@ CFile::~CFile() {
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
     const std::wstring p = system_path::ForCall(path);
-    DWORD attributes = FILE_ATTRIBUTE_NORMAL;
-    const long failure = (flags & modeReplace) ? RemoveForReplace(p, attributes) : 0;
-    if (failure != 0) {
-        FillError(error, failure, path);
+    const DWORD existing =
+        (flags & modeReplace) ? GetFileAttributesW(p.c_str()) : INVALID_FILE_ATTRIBUTES;
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY)) {
+        FillError(error, ERROR_ACCESS_DENIED, path);  // as the truncating create says
         return false;
     }
-    HANDLE h = Create(p, flags, Creation(flags), attributes);
+    HANDLE h = INVALID_HANDLE_VALUE;
+    if (existing == INVALID_FILE_ATTRIBUTES)
+        h = Create(p, flags, Creation(flags), FILE_ATTRIBUTE_NORMAL);
+    // A name that holds an entry the attributes do not show (a dangling link) is taken too.
+    if (existing != INVALID_FILE_ATTRIBUTES ||
+        ((flags & modeReplace) && h == INVALID_HANDLE_VALUE &&
+         GetLastError() == ERROR_FILE_EXISTS)) {
+        h = ReplaceEntry(p, flags, existing == INVALID_FILE_ATTRIBUTES ? 0 : existing);
+    }
     if (h == INVALID_HANDLE_VALUE) {
         FillError(error, LastError(kGenericFailure), path);
         return false;
