@@ -87,6 +87,7 @@ const char kUsage[] =
 const char kAskYesNo[] = " [y/N] ";
 const char kAnsweredYes[] = " [y/N] y (--yes)\n";
 const char kAnsweredNo[] = " [y/N] n (没有终端可以回答)\n";
+const char kOutputLost[] = "无法写出全部输出(磁盘已满或输出已关闭)。";
 
 const char kSeries[] = "原文件: %1\n份数: %2\n分块大小: %3 字节\n总大小: %4 字节\n";
 const char kMissingIndex[] = "缺少序号为 %1 的分割文件";

@@ -14,6 +14,7 @@ extern const char kUsage[];
 extern const char kAskYesNo[];     // follows the question when the user is asked
 extern const char kAnsweredYes[];  // follows it when --yes answered
 extern const char kAnsweredNo[];   // follows it when nobody can answer
+extern const char kOutputLost[];   // the standard output or error could not be written
 
 // verify: the series it found whole (%1 source name, %2 count, %3 chunk size, %4 total
 // bytes), and each fault (%1 the piece's path where there is one).

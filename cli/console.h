@@ -18,6 +18,8 @@ std::string FromText(const std::string& programText);
 // Writes UTF-8 text the way the stream's reader takes it, and flushes it: a Windows
 // console gets its characters, anything else (a file, a pipe) the UTF-8 bytes.
 void Write(std::FILE* stream, const std::string& utf8);
+// Whether a write so far has failed or was cut short (a full disk, a closed pipe).
+bool WriteFailed();
 // One line from the standard input, without its line end; false at the end.
 bool ReadLine(std::string& line);
 

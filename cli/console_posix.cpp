@@ -19,9 +19,19 @@ std::string FromText(const std::string& programText) {
     return programText;
 }
 
+namespace {
+
+bool g_bWriteFailed = false;
+
+}  // namespace
+
 void Write(std::FILE* stream, const std::string& utf8) {
-    std::fwrite(utf8.data(), 1, utf8.size(), stream);
-    std::fflush(stream);
+    const bool whole = std::fwrite(utf8.data(), 1, utf8.size(), stream) == utf8.size();
+    if (std::fflush(stream) != 0 || !whole) g_bWriteFailed = true;
+}
+
+bool WriteFailed() {
+    return g_bWriteFailed;
 }
 
 bool ReadLine(std::string& line) {

@@ -15,6 +15,8 @@ HANDLE HandleOf(std::FILE* stream) {
     return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
 }
 
+bool g_bWriteFailed = false;
+
 }  // namespace
 
 // argv holds the arguments in the ANSI code page, with a look-alike or "?" for every
@@ -43,14 +45,21 @@ void Write(std::FILE* stream, const std::string& utf8) {
     if (IsTerminal(stream)) {
         // A console shows every character this way, whatever its code page.
         const std::wstring text = wide::FromUtf8(utf8);
-        DWORD written;
-        WriteConsoleW(HandleOf(stream), text.data(), static_cast<DWORD>(text.size()), &written,
-                      nullptr);
+        DWORD written = 0;
+        if (!WriteConsoleW(HandleOf(stream), text.data(), static_cast<DWORD>(text.size()), &written,
+                           nullptr) ||
+            written != text.size()) {
+            g_bWriteFailed = true;
+        }
         return;
     }
     // Redirected: UTF-8 whatever the code pages, so that no name loses a character.
-    std::fwrite(utf8.data(), 1, utf8.size(), stream);
-    std::fflush(stream);
+    const bool whole = std::fwrite(utf8.data(), 1, utf8.size(), stream) == utf8.size();
+    if (std::fflush(stream) != 0 || !whole) g_bWriteFailed = true;
+}
+
+bool WriteFailed() {
+    return g_bWriteFailed;
 }
 
 bool ReadLine(std::string& line) {

@@ -49,12 +49,20 @@ std::string FileErrorText(const CFileException& e) {
     return text;
 }
 
+// A run whose report did not reach its reader failed, whatever it did.
+int Finished(int status, Terminal& terminal) {
+    terminal.EndProgress();
+    if (!console::WriteFailed()) return status;
+    terminal.ShowMessage(cli_text::kOutputLost);
+    return kExitFailed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     Terminal terminal;
     try {
-        return RunCommand(console::Arguments(argc, argv), terminal);
+        return Finished(RunCommand(console::Arguments(argc, argv), terminal), terminal);
     } catch (const CFileException& e) {
         // Where the window's framework would report it: the work done so far stays.
         terminal.ShowUtf8(FileErrorText(e));
@@ -65,5 +73,5 @@ int main(int argc, char** argv) {
         if (!e.GetErrorMessage(text)) text = framework_text::Get(framework_text::kInternalFailure);
         terminal.ShowMessage(text);
     }
-    return kExitFailed;
+    return Finished(kExitFailed, terminal);
 }

@@ -20,6 +20,13 @@ public:
         shareDenyRead = 0x0030,
         shareDenyNone = 0x0040,
         modeCreate = 0x1000,  // create, or truncate an existing file
+        // Creates a new entry; fails with "file exists" (80) when the name holds any
+        // entry, a link included.
+        modeCreateNew = 0x2000,
+        // Puts a new, empty file in place of the entry the name holds (a file or a link,
+        // never what a link points to); fails as the truncating create fails where that
+        // file is held open, read-only or no file.
+        modeReplace = 0x4000,
         typeBinary = 0x8000,
     };
     enum SeekPosition { begin = 0, current = 1, end = 2 };
@@ -29,7 +36,9 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    // False when the file cannot be opened; error (if given) then says why.
+    // False when the file cannot be opened; error (if given) then says why. Only files
+    // that end are opened: folders, devices, pipes and sockets are refused as access
+    // denied, so that nothing read from a stranger's folder can be endless or wait.
     bool Open(const std::string& path, unsigned flags, CFileException* error = nullptr);
     bool IsOpen() const;
     const std::string& GetFilePath() const { return m_strFilePath; }

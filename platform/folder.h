@@ -14,7 +14,8 @@ struct Entry {
 };
 
 // Every entry of the folder, "." and ".." included where the system reports them,
-// in the system's order. False (and nothing listed) when the listing cannot start.
+// in the system's order. False (and nothing listed) when the folder cannot be read to
+// its end: a listing that broke off is no listing.
 bool List(const std::string& folderPath, std::vector<Entry>& entries);
 
 // Creates one folder; fails when it exists already. osError gets the Windows code.

@@ -31,7 +31,8 @@ class WholeFile {
 namespace whole_file {
 // Flushes the named file's data to the disk; failures raise CFileException.
 void Sync(const std::string& path);
-// Moves from onto to, replacing to in one step where the system can; raises.
+// Moves from onto to, replacing the entry to (never writing through it) in one step
+// where the system can, and flushes the folder where the system needs that; raises.
 void Replace(const std::string& from, const std::string& to);
 // Deletes a file; false when it cannot.
 bool Remove(const std::string& path);

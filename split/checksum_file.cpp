@@ -9,8 +9,6 @@
 namespace {
 
 constexpr size_t kDigestDigits = 64;
-// Far above the lines of the longest series; a larger file is no checksum file of ours.
-constexpr uint64_t kLargestChecksumFile = 64u << 20;
 
 bool EndsWith(const std::string& s, const std::string& end) {
     return s.size() > end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
@@ -53,34 +51,50 @@ bool Unescape(const std::string& escaped, std::string& name) {
     return true;
 }
 
-// One line without its LF: false when it is not "<hex> <space or *><name>".
-bool ParseLine(std::string line, ChecksumLine& out) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();  // a file saved with CRLF
-    const bool escaped = !line.empty() && line[0] == '\\';
-    const size_t start = escaped ? 1 : 0;
-    if (line.size() < start + kDigestDigits + 3) return false;
-    out.hex = line.substr(start, kDigestDigits);
-    if (!std::all_of(out.hex.begin(), out.hex.end(), IsHexDigit)) return false;
+// The line from begin to end (its LF left out), read where it lies: false when it is
+// not "<hex> <space or *><name>".
+bool ParseLine(const std::string& text, size_t begin, size_t end, ChecksumLine& out) {
+    if (end > begin && text[end - 1] == '\r') --end;  // a file saved with CRLF
+    const bool escaped = end > begin && text[begin] == '\\';
+    const size_t start = begin + (escaped ? 1 : 0);
+    if (end < start + kDigestDigits + 3) return false;
+    const size_t mark = start + kDigestDigits;
+    if (!std::all_of(text.begin() + start, text.begin() + mark, IsHexDigit)) return false;
+    if (text[mark] != ' ' || (text[mark + 1] != ' ' && text[mark + 1] != '*')) return false;
+    out.hex.assign(text, start, kDigestDigits);
     std::transform(out.hex.begin(), out.hex.end(), out.hex.begin(),
                    [](char c) { return c >= 'A' && c <= 'F' ? char(c - 'A' + 'a') : c; });
-    const size_t mark = start + kDigestDigits;
-    if (line[mark] != ' ' || (line[mark + 1] != ' ' && line[mark + 1] != '*')) return false;
-    const std::string rest = line.substr(mark + 2);
     if (!escaped) {
-        out.name = rest;
-    } else if (!Unescape(rest, out.name)) {
-        return false;
+        out.name.assign(text, mark + 2, end - mark - 2);
+        return true;
     }
-    return true;
+    return Unescape(text.substr(mark + 2, end - mark - 2), out.name);
+}
+
+size_t NameHash(const std::string& name) {
+    return std::hash<std::string>()(name);
 }
 
 }  // namespace
 
 const ChecksumLine* ChecksumList::Find(const std::string& name) const {
-    for (const ChecksumLine& line : lines) {
-        if (line.name == name) return &line;
+    const auto range = m_index.equal_range(NameHash(name));
+    for (auto at = range.first; at != range.second; ++at) {
+        if (lines[at->second].name == name) return &lines[at->second];
     }
     return nullptr;
+}
+
+void ChecksumList::Reserve(size_t count) {
+    lines.reserve(count);
+    m_index.reserve(count);
+}
+
+bool ChecksumList::Add(ChecksumLine line) {
+    if (Find(line.name)) return false;
+    m_index.emplace(NameHash(line.name), lines.size());
+    lines.push_back(std::move(line));
+    return true;
 }
 
 std::string FormatChecksums(const std::vector<ChecksumLine>& lines) {
@@ -99,33 +113,38 @@ std::string FormatChecksums(const std::vector<ChecksumLine>& lines) {
 
 ChecksumList ParseChecksums(const std::string& text) {
     ChecksumList list;
+    list.Reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t number = 0;
     for (size_t start = 0; start < text.size();) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
-        const std::string line = text.substr(start, end - start);
+        const size_t begin = start;
         start = end + 1;
         ++number;
-        if (line.empty() || line[0] == '#' || line == "\r") continue;
+        if (end == begin || text[begin] == '#' || (end == begin + 1 && text[begin] == '\r')) {
+            continue;
+        }
         ChecksumLine parsed;
-        if (ParseLine(line, parsed) && IsPlainName(parsed.name) && !list.Find(parsed.name)) {
-            list.lines.push_back(std::move(parsed));
-        } else {
+        if (!ParseLine(text, begin, end, parsed) || !IsPlainName(parsed.name) ||
+            !list.Add(std::move(parsed))) {
             list.badLines.push_back(number);
         }
     }
     return list;
 }
 
-bool ReadChecksumFile(const std::string& path, ChecksumList& list) {
+ChecksumRead ReadChecksumFile(const std::string& path, ChecksumList& list) {
     CFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) return false;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
+        return ChecksumRead::kCannotOpen;
+    }
     const uint64_t length = file.GetLength();
-    if (length > kLargestChecksumFile) return false;
+    if (length > kLargestChecksumFile) return ChecksumRead::kTooLarge;
+    // No further than the length: a file that grows while it is read ends there.
     std::string text(static_cast<size_t>(length), '\0');
     text.resize(file.Read(&text[0], text.size()));
     list = ParseChecksums(text);
-    return true;
+    return ChecksumRead::kRead;
 }
 
 std::string FindChecksumFile(const std::string& piecePath, ChecksumList& list) {
@@ -142,7 +161,9 @@ std::string FindChecksumFile(const std::string& piecePath, ChecksumList& list) {
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
         const std::string candidate = folderPath + path::kSeparator + name;
-        if (ReadChecksumFile(candidate, list) && list.Find(pieceName)) return candidate;
+        if (ReadChecksumFile(candidate, list) == ChecksumRead::kRead && list.Find(pieceName)) {
+            return candidate;
+        }
     }
     list = ChecksumList();
     return std::string();

@@ -4,11 +4,15 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 constexpr char kChecksumSuffix[] = ".sha256";
 constexpr char kParitySuffix[] = ".parity";
+// Far above the lines of the longest series; a larger file is no checksum file of ours.
+constexpr uint64_t kLargestChecksumFile = 64u << 20;
 
 struct ChecksumLine {
     std::string hex;   // 64 lowercase hexadecimal digits
@@ -22,14 +26,22 @@ struct ChecksumList {
     std::vector<size_t> badLines;
 
     const ChecksumLine* Find(const std::string& name) const;
+    // Adds the line unless its name is listed already; false then.
+    bool Add(ChecksumLine line);
+    void Reserve(size_t count);
+
+  private:
+    // A name's hash to its place in lines: no copy of the names.
+    std::unordered_multimap<size_t, size_t> m_index;
 };
 
 std::string FormatChecksums(const std::vector<ChecksumLine>& lines);
 ChecksumList ParseChecksums(const std::string& text);
 
-// Reads a checksum file. False when it cannot be opened or is too large to be one;
-// a failed read raises CFileException.
-bool ReadChecksumFile(const std::string& path, ChecksumList& list);
+enum class ChecksumRead { kRead, kCannotOpen, kTooLarge };
+// Reads a checksum file, a regular file of at most kLargestChecksumFile bytes, and
+// never past that; a failed read raises CFileException.
+ChecksumRead ReadChecksumFile(const std::string& path, ChecksumList& list);
 
 // The checksum file of the chosen piece's series: of the folder's "*.sha256" files
 // (in name order), the first that lists the piece's name. Empty when there is none.

@@ -51,8 +51,10 @@ void WritePiece(CFile& source, const SplitFields& fields, const Series& series, 
     std::string name = PieceName(fields, index);
     CFile piece;
     CFileException error(CFileException::none, 0);
+    // An older piece's entry is replaced, never written through: it may be a link to
+    // anywhere in a folder that somebody else filled.
     if (!piece.Open(
-            name, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive | CFile::typeBinary,
+            name, CFile::modeReplace | CFile::modeWrite | CFile::shareExclusive | CFile::typeBinary,
             &error)) {
         error.m_strFileName = name;
         throw error;

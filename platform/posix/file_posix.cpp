@@ -23,6 +23,7 @@ constexpr long kInvalidHandle = 6;
 constexpr long kAccessDenied = 5;
 constexpr long kSharingViolation = 32;
 constexpr long kNameExists = 183;
+constexpr long kFileExists = 80;  // what Windows says when a new file's name is taken
 constexpr long kDiskFull = 112;
 constexpr long kNegativeSeek = 131;
 
@@ -50,11 +51,6 @@ bool TakeShareLock(int fd, unsigned flags) {
     return errno != EWOULDBLOCK;
 }
 
-// Folders are no files to Windows either; pipes and sockets would block the reader.
-bool IsOpenableKind(mode_t mode) {
-    return !S_ISDIR(mode) && !S_ISFIFO(mode) && !S_ISSOCK(mode);
-}
-
 void FillError(CFileException* error, long code, const std::string& path) {
     if (!error) return;
     error->m_cause = CFileException::OsErrorToException(code);
@@ -71,6 +67,34 @@ long TransferError(int err) {
 // Why the kernel will not copy between two files; asked again, it would say the same.
 bool RefusesKernelCopy(int err) {
     return err == EXDEV || err == EINVAL || err == EOPNOTSUPP || err == ENOTSUP || err == ENOSYS;
+}
+
+// Removes the entry a replacing open takes the place of: a link goes, and so does a file
+// that nobody holds open (the share lock tells); anything else stays and is refused.
+long RemoveForReplace(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) {
+        return errno == ENOENT ? 0 : os_error::FromErrnoForPath(errno, path);
+    }
+    int fd = -1;
+    if (S_ISREG(st.st_mode)) {
+        fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) return os_error::FromErrnoForPath(errno, path);
+        if (!TakeShareLock(fd, CFile::shareExclusive)) {
+            ::close(fd);
+            return kSharingViolation;
+        }
+    } else if (!S_ISLNK(st.st_mode)) {
+        return kAccessDenied;
+    }
+    const int err = unlink(path.c_str()) == 0 ? 0 : errno;
+    if (fd >= 0) ::close(fd);
+    return err == 0 || err == ENOENT ? 0 : os_error::FromErrnoForPath(err, path);
+}
+
+int CreationFlags(unsigned flags) {
+    if (flags & (CFile::modeCreateNew | CFile::modeReplace)) return O_CREAT | O_EXCL | O_NOFOLLOW;
+    return (flags & CFile::modeCreate) ? O_CREAT : 0;
 }
 
 uint64_t NextOpenSerial() {
@@ -97,21 +121,27 @@ CFile::~CFile() {
 
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
-    // Truncation waits until the share lock is held, so a refused open loses nothing.
-    // Non-blocking only while opening, so that a named pipe cannot hang the open. The
-    // flag goes without asking for the others first: F_SETFL ignores the access mode
-    // and the creation flags of oflags.
-    int oflags = AccessFlags(flags) | O_CLOEXEC | O_NONBLOCK | ((flags & modeCreate) ? O_CREAT : 0);
-    int fd = ::open(path.c_str(), oflags, 0666);
-    if (fd < 0) {
-        FillError(error, os_error::FromErrnoForPath(errno, path), path);
+    long failure = (flags & modeReplace) ? RemoveForReplace(path) : 0;
+    if (failure != 0) {
+        FillError(error, failure, path);
         return false;
     }
-    long failure = 0;
+    // Truncation waits until the share lock is held, so a refused open loses nothing.
+    // Non-blocking only while opening, so that a named pipe cannot hang the open; a
+    // terminal opened so never becomes the controlling one. The flag goes without
+    // asking for the others first: F_SETFL ignores the access mode and the creation
+    // flags of oflags.
+    int oflags = AccessFlags(flags) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | CreationFlags(flags);
+    int fd = ::open(path.c_str(), oflags, 0666);
+    if (fd < 0) {
+        const bool taken = errno == EEXIST && (oflags & O_EXCL);
+        FillError(error, taken ? kFileExists : os_error::FromErrnoForPath(errno, path), path);
+        return false;
+    }
     struct stat st;
     if (fstat(fd, &st) != 0) {
         failure = os_error::FromErrno(errno);
-    } else if (!IsOpenableKind(st.st_mode)) {
+    } else if (!S_ISREG(st.st_mode)) {
         failure = kAccessDenied;
     } else if (fcntl(fd, F_SETFL, oflags & ~O_NONBLOCK) != 0) {
         failure = os_error::FromErrno(errno);

@@ -40,14 +40,20 @@ bool List(const std::string& folderPath, std::vector<Entry>& entries) {
     DIR* dir = opendir(folderPath.c_str());
     if (!dir) return false;
     DirCloser closer(dir);
-    while (const dirent* d = readdir(dir)) {
+    for (;;) {
+        // The end and a failure both end the loop; only errno tells them apart.
+        errno = 0;
+        const dirent* d = readdir(dir);
+        if (!d) break;
         Entry e;
         e.name = d->d_name;
         e.isDirectory = IsDirectory(folderPath, *d);
         e.isHidden = e.name[0] == '.' && !IsDotOrDotDot(e.name);
         entries.push_back(e);
     }
-    return true;
+    if (errno == 0) return true;
+    entries.clear();
+    return false;
 }
 
 bool Create(const std::string& folderPath, long* osError) {

@@ -14,12 +14,13 @@ struct Mapping {
     long code;
 };
 
+// ENXIO: a pipe nobody reads, or a terminal that is not this program's; no file to open.
 const Mapping kMappings[] = {
     {ENOENT, 2},       {ENOTDIR, 3}, {EACCES, 5},         {EPERM, 5},       {EISDIR, 5},
     {EBADF, 6},        {EMFILE, 4},  {ENFILE, 4},         {EEXIST, 183},    {ENOSPC, 112},
     {EDQUOT, 112},     {EROFS, 19},  {ENAMETOOLONG, 206}, {ETXTBSY, 32},    {EBUSY, 32},
     {EWOULDBLOCK, 32}, {EINVAL, 87}, {EXDEV, 17},         {ENOTEMPTY, 145}, {EIO, 1117},
-    {ELOOP, 1921},     {ENOMEM, 8},  {EFBIG, 223},        {ESPIPE, 132},
+    {ELOOP, 1921},     {ENOMEM, 8},  {EFBIG, 223},        {ESPIPE, 132},    {ENXIO, 5},
 };
 
 // ERROR_GEN_FAILURE: "a device attached to the system is not functioning".

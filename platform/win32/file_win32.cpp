@@ -19,10 +19,11 @@ HANDLE Handle(intptr_t h) {
     return reinterpret_cast<HANDLE>(h);
 }
 
+// Writers can read the attributes too: the open checks what it was handed.
 DWORD DesiredAccess(unsigned flags) {
     switch (flags & 3u) {
         case CFile::modeWrite:
-            return GENERIC_WRITE;
+            return GENERIC_WRITE | FILE_READ_ATTRIBUTES;
         case CFile::modeReadWrite:
             return GENERIC_READ | GENERIC_WRITE;
         default:
@@ -58,8 +59,8 @@ HANDLE CreateWithAttributes(const std::string& p, unsigned flags, DWORD creation
 
 // Windows refuses to replace a hidden or system file unless the new one is given the
 // same attributes; the replaced file then keeps them.
-HANDLE Create(const std::string& p, unsigned flags, DWORD creation) {
-    HANDLE h = CreateWithAttributes(p, flags, creation, FILE_ATTRIBUTE_NORMAL);
+HANDLE Create(const std::string& p, unsigned flags, DWORD creation, DWORD attributes) {
+    HANDLE h = CreateWithAttributes(p, flags, creation, attributes);
     if (h != INVALID_HANDLE_VALUE || creation != CREATE_ALWAYS ||
         GetLastError() != ERROR_ACCESS_DENIED) {
         return h;
@@ -74,6 +75,58 @@ HANDLE Create(const std::string& p, unsigned flags, DWORD creation) {
     return CreateWithAttributes(p, flags, creation, existing & kept);
 }
 
+// A new file in place of the entry p holds: made under a free temporary name beside it
+// and moved over the entry while open. A move replaces a link itself, where a delete
+// may remove what it points to (a POSIX link under a compatibility layer shows as a
+// plain file). A file held open or read-only is refused as the truncating create
+// refuses it, and keeps its hidden and system attributes.
+HANDLE ReplaceEntry(const std::string& p, unsigned flags, DWORD existing) {
+    HANDLE old = system_path::Open(p, GENERIC_WRITE, 0, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
+    if (old != INVALID_HANDLE_VALUE) {
+        CloseHandle(old);
+    } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+        return old;  // a dangling link has nothing to protect
+    }
+    DWORD attributes = existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
+    for (int n = 0;; ++n) {
+        const std::string temporary = p + "." + std::to_string(n) + ".tmp";
+        HANDLE h = system_path::Open(temporary, DesiredAccess(flags) | DELETE,
+                                     ShareMode(flags) | FILE_SHARE_DELETE, CREATE_NEW, attributes);
+        if (h == INVALID_HANDLE_VALUE) {
+            const DWORD code = GetLastError();
+            if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
+            return h;
+        }
+        if (system_path::MoveEx(temporary, p, MOVEFILE_REPLACE_EXISTING)) return h;
+        const DWORD code = GetLastError();
+        CloseHandle(h);
+        system_path::Delete(temporary);
+        SetLastError(code);
+        return INVALID_HANDLE_VALUE;
+    }
+}
+
+DWORD Creation(unsigned flags) {
+    if (flags & (CFile::modeCreateNew | CFile::modeReplace)) return CREATE_NEW;
+    return (flags & CFile::modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
+}
+
+// A file on a disk, as the name gave it: no device, pipe or console, and no reparse
+// point that a create was handed instead of a new file.
+bool IsPlainFile(HANDLE h) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info)) return false;
+    return (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+}
+
+void FillError(CFileException* error, long code, const std::string& path) {
+    if (!error) return;
+    error->m_lOsError = code;
+    error->m_cause = CFileException::OsErrorToException(code);
+    error->m_strFileName = path;
+}
+
 }  // namespace
 
 CFile::~CFile() {
@@ -82,14 +135,28 @@ CFile::~CFile() {
 
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
     Abort();
-    DWORD creation = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    HANDLE h = Create(path, flags, creation);
+    const DWORD existing =
+        (flags & modeReplace) ? system_path::Attributes(path) : INVALID_FILE_ATTRIBUTES;
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY)) {
+        FillError(error, ERROR_ACCESS_DENIED, path);  // as the truncating create says
+        return false;
+    }
+    HANDLE h = INVALID_HANDLE_VALUE;
+    if (existing == INVALID_FILE_ATTRIBUTES)
+        h = Create(path, flags, Creation(flags), FILE_ATTRIBUTE_NORMAL);
+    // A name that holds an entry the attributes do not show (a dangling link) is taken too.
+    if (existing != INVALID_FILE_ATTRIBUTES ||
+        ((flags & modeReplace) && h == INVALID_HANDLE_VALUE &&
+         GetLastError() == ERROR_FILE_EXISTS)) {
+        h = ReplaceEntry(path, flags, existing == INVALID_FILE_ATTRIBUTES ? 0 : existing);
+    }
     if (h == INVALID_HANDLE_VALUE) {
-        if (error) {
-            error->m_lOsError = LastError(kGenericFailure);
-            error->m_cause = CFileException::OsErrorToException(error->m_lOsError);
-            error->m_strFileName = path;
-        }
+        FillError(error, LastError(kGenericFailure), path);
+        return false;
+    }
+    if (!IsPlainFile(h)) {
+        CloseHandle(h);
+        FillError(error, ERROR_ACCESS_DENIED, path);
         return false;
     }
     m_hFile = reinterpret_cast<intptr_t>(h);

@@ -32,8 +32,10 @@ bool List(const std::string& folderPath, std::vector<Entry>& entries) {
     do {
         entries.push_back(ToEntry(data));
     } while (FindNextFileW(find, &data));
+    const bool whole = GetLastError() == ERROR_NO_MORE_FILES;
     FindClose(find);
-    return true;
+    if (!whole) entries.clear();
+    return whole;
 }
 
 bool Create(const std::string& folderPath, long* osError) {

@@ -23,6 +23,15 @@ void Replace(const std::string& from, const std::string& to) {
 }
 
 bool Remove(const std::string& path) {
+    // A delete of a link that the system shows as a plain file (a POSIX link under a
+    // compatibility layer) removes what it points to: an empty file of our own takes
+    // the entry's place first.
+    if (system_path::Attributes(path) != INVALID_FILE_ATTRIBUTES) {
+        CFile entry;
+        if (entry.Open(path, CFile::modeReplace | CFile::modeWrite | CFile::shareExclusive)) {
+            entry.Abort();
+        }
+    }
     return system_path::Delete(path);
 }
 

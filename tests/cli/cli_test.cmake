@@ -182,6 +182,13 @@ elseif(CASE STREQUAL "verify")
     run(verify movie/movie0.avi.spt)
     expect("status for a whole series" "${status}" 0)
     expect_output("原文件: movie.avi\n份数: 2\n分块大小: 2097152 字节\n总大小: 2484198 字节\n内容: 各分割文件与 movie${sep}movie.avi.sha256 相符\n")
+    if(EXISTS /dev/full)
+        execute_process(COMMAND ${EMULATOR} "${CLI}" verify movie/movie0.avi.spt
+                        WORKING_DIRECTORY "${WORK}" OUTPUT_FILE /dev/full
+                        RESULT_VARIABLE status ERROR_VARIABLE err)
+        expect("status of verify onto a full disk" "${status}" 1)
+        expect_error("无法写出全部输出(磁盘已满或输出已关闭)。")
+    endif()
     file(APPEND "${WORK}/movie/movie1.avi.spt" "+")
     file(RENAME "${WORK}/movie/movie0.avi.spt" "${WORK}/movie/movie0.avi")
     run(verify movie/movie1.avi.spt)
@@ -267,6 +274,47 @@ elseif(CASE STREQUAL "checksums")
     file(GLOB left RELATIVE "${WORK}/${p}/${q}/${r}" "${WORK}/${p}/${q}/${r}/*")
     expect("files of a split into a long path" "${left}"
            "movie.avi.sha256;movie0.avi.spt;movie1.avi.spt")
+elseif(CASE STREQUAL "hostile")
+    # A folder that somebody else filled: links at every name that a split and a repair
+    # write lead outside, where nothing may change and nothing may be made.
+    make_source(movie.avi)
+    file(MAKE_DIRECTORY "${WORK}/movie" "${WORK}/outside")
+    file(WRITE "${WORK}/outside/victim" "keep me")
+    foreach(name movie1.avi.spt movie.avi.sha256 movie.avi.parity movie.avi.sha256.0.tmp
+                 movie.avi.parity.0.tmp)
+        file(CREATE_LINK "../outside/victim" "${WORK}/movie/${name}" SYMBOLIC)
+    endforeach()
+    file(CREATE_LINK "../outside/planted" "${WORK}/movie/movie0.avi.spt.0.tmp" SYMBOLIC)
+    run(split movie.avi --parity --yes)
+    expect("split status" "${status}" 0)
+    file(REMOVE "${WORK}/movie/movie0.avi.spt")
+    run(repair movie/movie1.avi.spt)
+    expect("repair status" "${status}" 0)
+    file(GLOB outside RELATIVE "${WORK}/outside" "${WORK}/outside/*")
+    file(READ "${WORK}/outside/victim" kept)
+    expect("the folder outside" "${outside}:${kept}" "victim:keep me")
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C
+                            sha256sum -c --ignore-missing --strict movie.avi.sha256
+                    WORKING_DIRECTORY "${WORK}/movie" RESULT_VARIABLE failed OUTPUT_VARIABLE listed)
+    expect("sha256sum -c" "${failed}:${listed}"
+           "0:movie0.avi.spt: OK\nmovie1.avi.spt: OK\nmovie.avi.parity: OK\n")
+    if(NOT WINDOWS)
+        # Entries that are no files as a piece, the spare and a checksum file, and an
+        # unrelated checksum file of 30 MB: each run ends, none waits or reads for ever.
+        file(REMOVE "${WORK}/movie/movie1.avi.spt" "${WORK}/movie/movie.avi.parity")
+        file(CREATE_LINK /dev/zero "${WORK}/movie/movie1.avi.spt" SYMBOLIC)
+        file(CREATE_LINK /dev/zero "${WORK}/movie/movie.avi.parity" SYMBOLIC)
+        execute_process(COMMAND mkfifo "${WORK}/movie/pipe.sha256")
+        execute_process(COMMAND sh -c "seq 400000 | awk '{printf \"%064d  file%d\\n\", $1, $1}' > big.sha256"
+                        WORKING_DIRECTORY "${WORK}/movie")
+        foreach(command "verify;movie/movie0.avi.spt" "merge;movie/movie0.avi.spt;out.avi"
+                        "repair;movie/movie0.avi.spt")
+            execute_process(COMMAND "${CLI}" ${command} WORKING_DIRECTORY "${WORK}"
+                            INPUT_FILE /dev/null TIMEOUT 120 RESULT_VARIABLE status
+                            OUTPUT_QUIET ERROR_QUIET)
+            expect("status of ${command}" "${status}" 1)
+        endforeach()
+    endif()
 elseif(CASE STREQUAL "order_undo")
     # Twelve photos numbered as their names say, whatever order the folder lists them in.
     file(MAKE_DIRECTORY "${WORK}/ord")

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <numeric>
 #include <vector>
@@ -268,8 +269,10 @@ TEST(File, ExclusiveOpenKeepsOthersOutUntilClosed) {
         CFile other;
         EXPECT_FALSE(other.Open(path, kRead, &error));
         ExpectError(error, 32, path);
-        // A refused create must not have emptied the file.
+        // A refused create must not have emptied the file, nor a refused replace removed it.
         EXPECT_FALSE(other.Open(path, kCreate, &error));
+        EXPECT_EQ(error.m_lOsError, 32);
+        EXPECT_FALSE(other.Open(path, kCreate | CFile::modeReplace, &error));
         EXPECT_EQ(error.m_lOsError, 32);
     }  // the destructor lets go
     EXPECT_EQ(dir.ReadFile("a.bin"), "keep me");
@@ -284,27 +287,37 @@ TEST(File, ExclusiveOpenKeepsOthersOutUntilClosed) {
 }
 
 #ifndef _WIN32
-TEST(File, NamedPipeIsRefusedInsteadOfBlocking) {
+// Only files that end are opened, for reading or writing, whatever leads to them.
+TEST(File, EntriesThatAreNoFilesAreRefusedInsteadOfBlockingOrEndless) {
     TempDir dir;
     ASSERT_EQ(mkfifo(dir.Join("pipe.spt").c_str(), 0600), 0);
-    CFileException error(CFileException::none, 0);
-    CFile f;
-    EXPECT_FALSE(f.Open(dir.Join("pipe.spt"), kRead, &error));
-    EXPECT_EQ(error.m_lOsError, 5);
+    std::filesystem::create_symlink("/dev/zero", dir.Join("zero.spt"));
+    for (const std::string& path :
+         {dir.Join("pipe.spt"), dir.Join("zero.spt"), std::string("/dev/null"),
+          std::string("/dev/full"), std::string("/dev/tty")}) {
+        struct stat st;
+        if (stat(path.c_str(), &st) != 0) continue;
+        for (unsigned mode : {kRead, kCreate}) {
+            CFileException error(CFileException::none, 0);
+            CFile f;
+            EXPECT_FALSE(f.Open(path, mode, &error)) << path;
+            ExpectError(error, 5, path);
+        }
+    }
 }
 
-TEST(File, WriteOnAFullDeviceRaisesDiskFullWithThePath) {
-    CFile f;
-    REQUIRE_FAULT_SETUP(f.Open("/dev/full", CFile::modeWrite) ? "" : "no /dev/full");
-    ExpectError(Raised([&] { f.Write("x", 1); }), 112, "/dev/full");
-}
-
-// Devices cannot be copied inside the kernel; the copy moves their bytes itself.
-TEST(FileCopy, DevicesAreCopiedThroughABuffer) {
+// Files the kernel cannot copy between (two file systems) are copied through a buffer.
+TEST(FileCopy, FilesOfTwoFileSystemsAreCopiedThroughABuffer) {
     TempDir dir;
-    CFile zero, out, full;
-    const bool devices = zero.Open("/dev/zero", kRead) && full.Open("/dev/full", CFile::modeWrite);
-    REQUIRE_FAULT_SETUP(devices ? "" : "no /dev/zero or /dev/full");
+    const std::string shm = "/dev/shm/quillet-copy-" + std::to_string(getpid());
+    CFile zero, out;
+    {
+        CFile make;
+        REQUIRE_FAULT_SETUP(make.Open(shm, kCreate) ? "" : "no /dev/shm");
+        make.Write(std::string(2500000, '\0').data(), 2500000);
+    }
+    ASSERT_TRUE(zero.Open(shm, kRead));
+    unlink(shm.c_str());
     ASSERT_TRUE(out.Open(dir.Join("zeros.bin"), kCreate));
     // A long copy through the buffer tells of each run as it arrives, so that a window
     // can show it before the copy ends.
@@ -314,9 +327,54 @@ TEST(FileCopy, DevicesAreCopiedThroughABuffer) {
     EXPECT_EQ(std::accumulate(runs.begin(), runs.end(), size_t{0}), 2500000u);
     out.Close();
     EXPECT_EQ(dir.ReadFile("zeros.bin"), std::string(2500000, '\0'));
-    ExpectError(Raised([&] { full.CopyFrom(zero, 10); }), 112, "/dev/full");
 }
 #endif
+
+// What a name holds before a file is created there: a new entry is made only where
+// there is none, and a replacing one takes the entry's place, never writing through a
+// link to the file outside.
+TEST(File, ExclusiveAndReplacingCreatesNeverWriteThroughALink) {
+    const unsigned kNew = CFile::modeCreateNew | CFile::modeWrite | CFile::typeBinary;
+    const unsigned kReplace = CFile::modeReplace | CFile::modeWrite | CFile::typeBinary;
+    struct Case {
+        const char* holds;
+        long newError;      // of the exclusive create; 0: created
+        long replaceError;  // of the replacing create
+    } cases[] = {
+        {"nothing", 0, 0},          {"a file", 80, 0},   {"a link to a file", 80, 0},
+        {"a dangling link", 80, 0}, {"a folder", 80, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.holds);
+        TempDir dir;
+        dir.WriteFile("victim", "keep me");
+        const std::string name = dir.Join("piece.spt"), holds = c.holds;
+        std::error_code linked;
+        if (holds == "a file") dir.WriteFile("piece.spt", "older piece");
+        if (holds == "a link to a file")
+            std::filesystem::create_symlink(dir.Join("victim"), name, linked);
+        if (holds == "a dangling link")
+            std::filesystem::create_symlink(dir.Join("planted"), name, linked);
+        if (holds == "a folder") ASSERT_TRUE(folder::Create(name));
+        if (linked) continue;  // a system that makes no links has none to fear
+        for (unsigned mode : {kNew, kReplace}) {
+            const long expected = mode == kNew ? c.newError : c.replaceError;
+            CFileException error(CFileException::none, 0);
+            CFile f;
+            ASSERT_EQ(f.Open(name, mode, &error), expected == 0) << mode;
+            if (expected != 0) {
+                ExpectError(error, expected, name);
+                continue;
+            }
+            f.Write("new", 3);
+            f.Close();
+            EXPECT_EQ(dir.ReadFile("piece.spt"), "new");
+            EXPECT_FALSE(std::filesystem::is_symlink(name));
+        }
+        EXPECT_EQ(dir.ReadFile("victim"), "keep me");
+        EXPECT_FALSE(std::filesystem::exists(dir.Join("planted")));
+    }
+}
 
 TEST(Rename, MovesAnEntryWithinItsFolder) {
     TempDir dir;

@@ -4,7 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "common/temp_dir.h"
 
 namespace {
 
@@ -65,6 +73,32 @@ TEST(ChecksumFile, WrittenNamesReadBack) {
         const ChecksumList list = ParseChecksums(FormatChecksums({{kHex, name}}));
         ASSERT_EQ(list.lines.size(), 1u) << name;
         EXPECT_EQ(list.lines[0].name, name);
+    }
+}
+
+// Only a regular file of the bounded size is read as a checksum file.
+TEST(ChecksumFile, ReadsOnlyARegularFileOfBoundedSize) {
+    TempDir dir;
+    dir.WriteFile("good.sha256", kHex + "  a.spt\n");
+    std::filesystem::create_directory(dir.Join("folder.sha256"));
+    std::ofstream(dir.Join("large.sha256"));  // sparse: no disk space taken
+    std::filesystem::resize_file(dir.Join("large.sha256"), kLargestChecksumFile + 1);
+    std::vector<std::pair<std::string, ChecksumRead>> cases = {
+        {"good.sha256", ChecksumRead::kRead},
+        {"folder.sha256", ChecksumRead::kCannotOpen},
+        {"missing.sha256", ChecksumRead::kCannotOpen},
+        {"large.sha256", ChecksumRead::kTooLarge},
+    };
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo(dir.Join("pipe.sha256").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.Join("zero.sha256"));
+    cases.push_back({"pipe.sha256", ChecksumRead::kCannotOpen});
+    cases.push_back({"zero.sha256", ChecksumRead::kCannotOpen});
+#endif
+    for (const auto& c : cases) {
+        ChecksumList list;
+        EXPECT_EQ(ReadChecksumFile(dir.Join(c.first), list), c.second) << c.first;
+        EXPECT_EQ(list.Find("a.spt") != nullptr, c.second == ChecksumRead::kRead) << c.first;
     }
 }
 
