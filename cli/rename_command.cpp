@@ -10,7 +10,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
-#include "cli/journal_store.h"
+#include "rename/journal_store.h"
 #include "cli/terminal.h"
 #include "platform/file_exception.h"
 #include "platform/framework_texts.h"
@@ -183,8 +183,10 @@ int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal
     // the plan did not foresee (the folder changed meanwhile) gets a flush of its own.
     JournalWriter journal(settings.m_strFolder);
     const std::string prefix = settings.m_strFolder + path::kSeparator;
-    const std::vector<std::pair<std::string, std::string>> plan = Plan(settings, order);
-    journal.RecordAll(prefix, plan);
+    std::vector<std::pair<std::string, std::string>> plan = Plan(settings, order);
+    // From an entry that cannot be journaled on, each rename is journaled on its own,
+    // which refuses it.
+    plan.resize(journal.RecordAll(prefix, plan));
     size_t next = 0;
     RenameRunOptions options;
     options.order = order;

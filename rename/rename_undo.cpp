@@ -5,6 +5,7 @@
 #include "platform/case_temporary.h"
 #include "platform/file.h"
 #include "platform/folder.h"
+#include "platform/path.h"
 #include "platform/windows_case.h"
 
 namespace {
@@ -62,6 +63,16 @@ class FolderNow {
 };
 
 }  // namespace
+
+bool JournalIsOf(const rename_journal::Journal& journal, const std::string& resolvedFolder) {
+    const auto key = [](std::string p) {
+        while (p.size() > 1 && p.back() == path::kSeparator) p.pop_back();
+        return folder::NameKey(p);
+    };
+    folder::FileIdentity now;
+    return key(journal.folder) == key(resolvedFolder) &&
+           folder::IdentifyTarget(resolvedFolder, now) && now == journal.folderIdentity;
+}
 
 bool UndoResult::allRestored() const {
     for (const UndoStep& s : steps) {
