@@ -10,12 +10,12 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
-#include "rename/journal_store.h"
 #include "cli/terminal.h"
 #include "platform/file_exception.h"
 #include "platform/framework_texts.h"
 #include "platform/number_parse.h"
 #include "platform/path.h"
+#include "rename/journal_store.h"
 #include "rename/rename_engine.h"
 #include "rename/rename_preview.h"
 

@@ -5,10 +5,10 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
-#include "rename/journal_store.h"
 #include "cli/terminal.h"
 #include "platform/folder.h"
 #include "platform/path.h"
+#include "rename/journal_store.h"
 #include "rename/rename_undo.h"
 
 namespace {

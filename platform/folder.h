@@ -35,8 +35,7 @@ struct FileIdentity {
     // A folder's size and time change with what it holds, so they do not count for it.
     bool operator==(const FileIdentity& o) const {
         return volume == o.volume && index == o.index && isDirectory == o.isDirectory &&
-               created == o.created &&
-               (isDirectory || (size == o.size && modified == o.modified));
+               created == o.created && (isDirectory || (size == o.size && modified == o.modified));
     }
     bool operator!=(const FileIdentity& o) const { return !(*this == o); }
 };

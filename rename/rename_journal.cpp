@@ -136,7 +136,7 @@ bool Read(const std::string& text, Journal& journal, size_t& badLine) {
         start = end + 1;
         const std::vector<std::string> f = Fields(line);
         Record r;
-        const bool ok = number == 1 ? line == kFirstLine
+        const bool ok = number == 1   ? line == kFirstLine
                         : number == 2 ? ReadFolder(f, journal)
                                       : ReadRecord(f, r);
         if (!ok) {

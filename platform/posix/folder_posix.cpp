@@ -86,8 +86,8 @@ bool IdentifyAt(const std::string& path, int flags, FileIdentity& identity) {
     if (errno != ENOSYS) return false;
 #endif
     struct stat st;
-    const int result = (flags & AT_SYMLINK_NOFOLLOW) ? lstat(path.c_str(), &st)
-                                                     : stat(path.c_str(), &st);
+    const int result =
+        (flags & AT_SYMLINK_NOFOLLOW) ? lstat(path.c_str(), &st) : stat(path.c_str(), &st);
     if (result != 0) return false;
     identity.volume = static_cast<uint64_t>(st.st_dev);
     identity.index = static_cast<uint64_t>(st.st_ino);

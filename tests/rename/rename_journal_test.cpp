@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         JournalRow{"two renames", kHead + kRename + "a\tb\n" + kRename + "c\t%25\n", 2, 0},
         JournalRow{"no rename yet", kHead, 0, 0},
-        JournalRow{"a last line a kill cut short", kHead + kRename + "a\tb\n" + kRename + "c", 1, 0},
+        JournalRow{"a last line a kill cut short", kHead + kRename + "a\tb\n" + kRename + "c", 1,
+                   0},
         JournalRow{"empty", "", 0, 1},
         JournalRow{"cut inside the folder line", kHead.substr(0, kHead.size() - 1), 0, 2},
         JournalRow{"the first format", "quillet-rename-journal 1\nfolder\t/f\n", 0, 1},
