@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "platform/file_exception.h"
+#include "platform/folder.h"
 #include "platform/framework_texts.h"
 #include "platform/number_parse.h"
 #include "platform/path.h"
@@ -192,7 +193,9 @@ int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal
     options.order = order;
     options.beforeRename = [&](const std::string& folderPrefix, const std::string& oldName,
                                const std::string& newName) {
-        if (next < plan.size() && plan[next] == std::make_pair(oldName, newName)) {
+        // The plan holds each new name as the folder stores it.
+        if (next < plan.size() &&
+            plan[next] == std::make_pair(oldName, folder::StoredName(newName))) {
             ++next;
         } else {
             next = plan.size();

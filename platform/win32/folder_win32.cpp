@@ -40,7 +40,9 @@ bool IdentifyOpened(const std::string& path, DWORD linkFlag, FileIdentity& ident
     identity.isDirectory = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     identity.size = (static_cast<uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     identity.modified = Ticks(info.ftLastWriteTime);
-    identity.created = Ticks(info.ftCreationTime);
+    // Wine reports a folder's last write as its creation, which changes with what the
+    // folder holds; NTFS numbers a folder made again anew anyway.
+    identity.created = identity.isDirectory ? 0 : Ticks(info.ftCreationTime);
     return true;
 }
 
