@@ -105,6 +105,10 @@ const char kNoStateFolder[] =
     "没有保存改名记录的文件夹(XDG_STATE_HOME、HOME 或 LOCALAPPDATA 都未设置),没有改名。";
 const char kNoJournal[] = "%1 中没有改名记录,没有可撤销的改名。";
 const char kJournalDamaged[] = "改名记录 %1 的第 %2 行已损坏,没有恢复任何名称。";
+const char kJournalFirstFormat[] =
+    "改名记录 %1 是旧版本的格式,不能确认其中的条目,没有恢复任何名称。";
+const char kJournalOtherFolder[] =
+    "改名记录 %1 所记的目录已不是 %2(目录已被删除重建,或链接已指向别处),没有恢复任何名称。";
 const char kEntryChanged[] = "%1: 此名称下已不是改名时的条目,保持不动";
 const char kOldNameTaken[] = "%1: 原名 %2 已被占用,保持不动";
 const char kRestored[] = "已恢复 %1 个名称。";

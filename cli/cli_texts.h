@@ -34,6 +34,8 @@ extern const char kPieceLonger[];          // %2 its length, %3 header and data 
 extern const char kNoStateFolder[];
 extern const char kNoJournal[];       // %1 folder
 extern const char kJournalDamaged[];  // %1 journal, %2 line
+extern const char kJournalFirstFormat[];  // %1 journal
+extern const char kJournalOtherFolder[];  // %1 journal, %2 folder
 extern const char kEntryChanged[];    // %1 the name the run gave it
 extern const char kOldNameTaken[];    // %1 its name now, %2 its old name
 extern const char kRestored[];        // %1 count

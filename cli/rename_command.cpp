@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "platform/file_exception.h"
+#include "platform/folder.h"
 #include "platform/framework_texts.h"
 #include "platform/number_parse.h"
 #include "platform/path.h"
@@ -183,14 +184,18 @@ int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal
     // the plan did not foresee (the folder changed meanwhile) gets a flush of its own.
     JournalWriter journal(settings.m_strFolder);
     const std::string prefix = settings.m_strFolder + path::kSeparator;
-    const std::vector<std::pair<std::string, std::string>> plan = Plan(settings, order);
-    journal.RecordAll(prefix, plan);
+    std::vector<std::pair<std::string, std::string>> plan = Plan(settings, order);
+    // From an entry that cannot be journaled on, each rename is journaled on its own,
+    // which refuses it.
+    plan.resize(journal.RecordAll(prefix, plan));
     size_t next = 0;
     RenameRunOptions options;
     options.order = order;
     options.beforeRename = [&](const std::string& folderPrefix, const std::string& oldName,
                                const std::string& newName) {
-        if (next < plan.size() && plan[next] == std::make_pair(oldName, newName)) {
+        // The plan holds each new name as the folder stores it.
+        if (next < plan.size() &&
+            plan[next] == std::make_pair(oldName, folder::StoredName(newName))) {
             ++next;
         } else {
             next = plan.size();

@@ -6,6 +6,7 @@
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
+#include "platform/folder.h"
 #include "platform/path.h"
 #include "rename/journal_store.h"
 #include "rename/rename_undo.h"
@@ -49,11 +50,16 @@ int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
     bool dryRun = false;
     if (!ParseUndoArgs(args, folder, dryRun)) return kExitUsage;
     folder = FullFolderPath(folder);
+    const std::string resolved = folder::Resolve(folder);
     std::string journalPath, text;
     rename_journal::Journal journal;
     size_t badLine = 0;
-    if (!LastJournal(folder, journalPath, text)) {
+    if (!LastJournal(resolved, journalPath, text)) {
         terminal.ShowUtf8(cli_text::Fill(cli_text::kNoJournal, {folder}));
+        return kExitFailed;
+    }
+    if (rename_journal::IsFirstFormat(text)) {
+        terminal.ShowUtf8(cli_text::Fill(cli_text::kJournalFirstFormat, {journalPath}));
         return kExitFailed;
     }
     if (!rename_journal::Read(text, journal, badLine)) {
@@ -61,10 +67,13 @@ int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
             cli_text::Fill(cli_text::kJournalDamaged, {journalPath, std::to_string(badLine)}));
         return kExitFailed;
     }
-    // The journal's own folder: the one the run renamed in, however it is named now.
-    JournalWriter undoJournal(journal.folder);
+    if (!JournalIsOf(journal, resolved)) {
+        terminal.ShowUtf8(cli_text::Fill(cli_text::kJournalOtherFolder, {journalPath, folder}));
+        return kExitFailed;
+    }
+    JournalWriter undoJournal(resolved);
     const UndoResult result = UndoRenames(
-        journal.folder + path::kSeparator, journal, dryRun,
+        resolved + path::kSeparator, journal, dryRun,
         [&](const std::vector<rename_journal::Record>& moves) { undoJournal.RecordAll(moves); });
     size_t restored = 0;
     for (const UndoStep& step : result.steps) {

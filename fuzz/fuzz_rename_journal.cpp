@@ -12,12 +12,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
 
     FuzzInput input(bytes, size);
     const std::string folder = "/" + input.TakeString();
-    std::string text = rename_journal::Header(folder);
+    folder::FileIdentity folderId;
+    folderId.isDirectory = true;
+    folderId.created = input.TakeByte();
+    std::string text = rename_journal::Header(folder, folderId);
     std::vector<rename_journal::Record> written;
     while (input.TakeByte() != 0) {
         rename_journal::Record r;
         r.identity.volume = input.TakeByte();
         r.identity.index = static_cast<uint64_t>(input.TakeByte()) << 56 | input.TakeByte();
+        r.identity.isDirectory = input.TakeByte() & 1;
+        r.identity.size = input.TakeByte();
+        r.identity.modified = static_cast<uint64_t>(input.TakeByte()) << 63;
+        r.identity.created = input.TakeByte();
         r.oldName = "o" + input.TakeString();
         r.newName = "n" + input.TakeString();
         text += rename_journal::Line(r);
@@ -26,8 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     rename_journal::Journal back;
     FUZZ_CHECK(rename_journal::Read(text, back, badLine));
     FUZZ_CHECK(back.folder == folder && back.records.size() == written.size());
+    FUZZ_CHECK(back.folderIdentity == folderId);
     for (size_t i = 0; i < written.size(); ++i) {
-        FUZZ_CHECK(back.records[i].identity == written[i].identity);
+        const folder::FileIdentity &was = written[i].identity, &is = back.records[i].identity;
+        FUZZ_CHECK(is == was && is.size == was.size && is.modified == was.modified);
         FUZZ_CHECK(back.records[i].oldName == written[i].oldName);
         FUZZ_CHECK(back.records[i].newName == written[i].newName);
     }

@@ -9,14 +9,11 @@
 #include "platform/folder.h"
 #include "platform/path.h"
 
-#ifndef _WIN32
-#include <limits.h>
-#include <stdlib.h>
-#endif
-
 namespace {
 
 constexpr uint32_t kRunsKept = 20;
+constexpr long kFileNotFound = 2;
+constexpr long kPathNotFound = 3;
 constexpr long kAccessDenied = 5;
 
 // One folder, one key, however its path was written.
@@ -26,9 +23,6 @@ std::string FolderKey(const std::string& folderPath) {
     for (char& c : key) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
-#else
-    char real[PATH_MAX];
-    if (realpath(folderPath.c_str(), real)) key = real;
 #endif
     while (key.size() > 1 && key.back() == path::kSeparator) key.pop_back();
     uint64_t hash = 1469598103934665603ull;  // FNV-1a
@@ -38,30 +32,38 @@ std::string FolderKey(const std::string& folderPath) {
     return hex;
 }
 
-std::string JournalName(const std::string& key, uint32_t number) {
-    char digits[12];
-    std::snprintf(digits, sizeof digits, "%06u", number);
-    return key + "-" + digits + ".journal";
+const char kJournalEnd[] = ".journal";
+
+std::string JournalName(const std::string& key, uint64_t number) {
+    char digits[24];
+    std::snprintf(digits, sizeof digits, "%06llu", static_cast<unsigned long long>(number));
+    return key + "-" + digits + kJournalEnd;
+}
+
+// The number of the folder's journal the entry is, or 0. Past 999,999 runs the number
+// takes more digits.
+uint64_t NumberOf(const std::string& name, const std::string& key) {
+    const size_t first = key.size() + 1, endSize = sizeof kJournalEnd - 1;
+    if (name.size() <= first + endSize || name.compare(0, first, key + "-") != 0 ||
+        name.compare(name.size() - endSize, endSize, kJournalEnd) != 0) {
+        return 0;
+    }
+    uint64_t number = 0;
+    for (size_t i = first; i < name.size() - endSize; ++i) {
+        const char c = name[i];
+        if (c < '0' || c > '9' || number > (UINT64_MAX - 9) / 10) return 0;
+        number = number * 10 + static_cast<uint64_t>(c - '0');
+    }
+    return number;
 }
 
 // The numbers of the folder's journals there are.
-std::vector<uint32_t> Numbers(const std::string& stateFolder, const std::string& key) {
-    std::vector<uint32_t> numbers;
+std::vector<uint64_t> Numbers(const std::string& stateFolder, const std::string& key) {
+    std::vector<uint64_t> numbers;
     std::vector<folder::Entry> entries;
     folder::List(stateFolder, entries);
     for (const folder::Entry& e : entries) {
-        if (e.name.size() != key.size() + 15 || e.name.compare(0, key.size() + 1, key + "-") != 0 ||
-            e.name.compare(key.size() + 7, 8, ".journal") != 0) {
-            continue;
-        }
-        uint32_t number = 0;
-        bool digits = true;
-        for (size_t i = key.size() + 1; i < key.size() + 7; ++i) {
-            const char c = e.name[i];
-            digits = digits && c >= '0' && c <= '9';
-            number = number * 10 + static_cast<uint32_t>(c - '0');
-        }
-        if (digits && number > 0) numbers.push_back(number);
+        if (const uint64_t number = NumberOf(e.name, key)) numbers.push_back(number);
     }
     return numbers;
 }
@@ -81,9 +83,16 @@ void JournalWriter::Start() {
     if (stateFolder.empty() || !state_files::CreateFolders(stateFolder)) {
         CFileException::ThrowOsError(kAccessDenied, stateFolder);
     }
-    const std::string key = FolderKey(m_folder);
-    uint32_t next = 1;
-    for (const uint32_t n : Numbers(stateFolder, key)) next = n >= next ? n + 1 : next;
+    // The folder's identity is taken before anything in it is renamed: an undo takes
+    // place only in this same folder.
+    const std::string resolved = folder::Resolve(m_folder);
+    folder::FileIdentity identity;
+    if (!folder::IdentifyTarget(resolved, identity)) {
+        CFileException::ThrowOsError(kPathNotFound, m_folder);
+    }
+    const std::string key = FolderKey(resolved);
+    uint64_t next = 1;
+    for (const uint64_t n : Numbers(stateFolder, key)) next = n >= next ? n + 1 : next;
     long error = 0;
     // Another run in the same folder at the same time takes the next number.
     for (;; ++next) {
@@ -91,10 +100,10 @@ void JournalWriter::Start() {
         if (m_log.Create(m_path, error)) break;
         if (error != 80 && error != 183) CFileException::ThrowOsError(error, m_path);
     }
-    if (!m_log.Append(rename_journal::Header(m_folder), error)) {
+    if (!m_log.Append(rename_journal::Header(resolved, identity), error)) {
         CFileException::ThrowOsError(error, m_path);
     }
-    for (const uint32_t n : Numbers(stateFolder, key)) {
+    for (const uint64_t n : Numbers(stateFolder, key)) {
         if (n + kRunsKept <= next) {
             state_files::RemoveFile(stateFolder + path::kSeparator + JournalName(key, n));
         }
@@ -103,7 +112,10 @@ void JournalWriter::Start() {
 
 void JournalWriter::Record(const std::string& folderPrefix, const std::string& oldName,
                            const std::string& newName) {
-    RecordAll(folderPrefix, {{oldName, newName}});
+    if (RecordAll(folderPrefix, {{oldName, newName}}) == 0) {
+        // Not journaled, so not made.
+        CFileException::ThrowOsError(kFileNotFound, folderPrefix + oldName);
+    }
 }
 
 void JournalWriter::RecordAll(const std::vector<rename_journal::Record>& records) {
@@ -112,18 +124,20 @@ void JournalWriter::RecordAll(const std::vector<rename_journal::Record>& records
     if (!lines.empty()) Append(lines);
 }
 
-void JournalWriter::RecordAll(const std::string& folderPrefix,
-                              const std::vector<std::pair<std::string, std::string>>& renames) {
+size_t JournalWriter::RecordAll(const std::string& folderPrefix,
+                                const std::vector<std::pair<std::string, std::string>>& renames) {
     std::string lines;
+    size_t recorded = 0;
     for (const auto& [oldName, newName] : renames) {
         rename_journal::Record record;
-        // An entry that cannot be looked at cannot be renamed either; the rename says so.
-        if (!folder::Identify(folderPrefix + oldName, record.identity)) continue;
+        if (!folder::Identify(folderPrefix + oldName, record.identity)) break;
         record.oldName = oldName;
         record.newName = newName;
         lines += rename_journal::Line(record);
+        ++recorded;
     }
     if (!lines.empty()) Append(lines);
+    return recorded;
 }
 
 void JournalWriter::Append(const std::string& lines) {
@@ -134,9 +148,9 @@ void JournalWriter::Append(const std::string& lines) {
 
 bool LastJournal(const std::string& folderPath, std::string& journalPath, std::string& text) {
     const std::string stateFolder = state_files::Folder();
-    const std::string key = FolderKey(folderPath);
-    uint32_t last = 0;
-    for (const uint32_t n : Numbers(stateFolder, key)) last = n > last ? n : last;
+    const std::string key = FolderKey(folder::Resolve(folderPath));
+    uint64_t last = 0;
+    for (const uint64_t n : Numbers(stateFolder, key)) last = n > last ? n : last;
     if (last == 0) return false;
     journalPath = stateFolder + path::kSeparator + JournalName(key, last);
     text = ReadAll(journalPath);

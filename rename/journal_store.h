@@ -15,13 +15,15 @@ class JournalWriter {
   public:
     explicit JournalWriter(const std::string& folderPath) : m_folder(folderPath) {}
     // On the disk before it returns; raises CFileException, named with the journal's
-    // path, where it cannot be, so the rename is not made.
+    // path (or the entry's, where it cannot be identified), where it cannot be, so the
+    // rename is not made.
     void Record(const std::string& folderPrefix, const std::string& oldName,
                 const std::string& newName);
     void RecordAll(const std::vector<rename_journal::Record>& records);
-    // Records all the renames with one flush.
-    void RecordAll(const std::string& folderPrefix,
-                   const std::vector<std::pair<std::string, std::string>>& renames);
+    // Records the renames with one flush, up to the first entry that cannot be
+    // identified (it cannot be undone, so it is not to be renamed); returns how many.
+    size_t RecordAll(const std::string& folderPrefix,
+                     const std::vector<std::pair<std::string, std::string>>& renames);
 
   private:
     void Start();
@@ -32,5 +34,6 @@ class JournalWriter {
     state_files::DurableLog m_log;
 };
 
-// The journal of the last run in the folder: false when there is none.
+// The journal of the last run in the folder (by its resolved path): false when there
+// is none. The newest by number.
 bool LastJournal(const std::string& folderPath, std::string& journalPath, std::string& text);

@@ -5,6 +5,7 @@
 
 #include "platform/case_temporary.h"
 #include "platform/file.h"
+#include "platform/file_exception.h"
 #include "platform/folder.h"
 #include "platform/path.h"
 #include "platform/text.h"
@@ -17,6 +18,11 @@ namespace {
 // A drive root such as "C:\" is too short on purpose.
 constexpr size_t kMinFolderBytes = 4;
 
+// What the system reports when a new name is taken, or too long.
+constexpr long kFileExists = 80;
+constexpr long kNameExists = 183;
+constexpr long kNameTooLong = 206;
+
 class BatchRename {
   public:
     BatchRename(const RenameSettings& settings, int32_t& serial, RenameSink& sink)
@@ -27,7 +33,9 @@ class BatchRename {
 
     void Visit(const folder::Entry& entry) {
         if (entry.name == "." || entry.name == ".." || entry.isHidden) return;
-        if (FinishCaseRename(entry.name)) return;
+        // A temporary outside the run's filter is not the run's to finish.
+        const bool included = entry.isDirectory ? m_s.m_bFoldersOnly : m_s.m_bFilesOnly;
+        if (included && FinishCaseRename(entry.name)) return;
         if (entry.isDirectory) {
             FolderEntry(entry.name);
         } else if (m_s.m_bFilesOnly) {
@@ -83,9 +91,21 @@ class BatchRename {
         return true;
     }
 
+    // The refusals of a new name say which entry was to have it.
     void Move(const std::string& oldName, const std::string& newName) {
-        // A name that is the entry's own already changes nothing and is not counted.
-        if (m_sink.Rename(m_prefix, oldName, newName)) ++m_renamed;
+        if (folder::NameTooLong(newName)) {
+            CFileException::ThrowOsError(kNameTooLong, m_prefix + oldName);
+        }
+        try {
+            // A name that is the entry's own already changes nothing and is not counted.
+            if (m_sink.Rename(m_prefix, oldName, newName)) ++m_renamed;
+        } catch (CFileException& e) {
+            const long code = e.m_lOsError;
+            if (e.m_strFileName.empty() && (code == kNameExists || code == kFileExists)) {
+                e.m_strFileName = m_prefix + oldName;
+            }
+            throw;
+        }
     }
 
     const RenameSettings& m_s;

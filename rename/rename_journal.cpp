@@ -3,10 +3,14 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/path.h"
+
 namespace rename_journal {
 namespace {
 
-const char kFirstLine[] = "quillet-rename-journal 1";
+const char kFirstLine[] = "quillet-rename-journal 2";
+const char kFirstFormatLine[] = "quillet-rename-journal 1\n";
+constexpr size_t kIdentityFields = 6;
 
 std::string Escape(const std::string& s) {
     static const char kHex[] = "0123456789ABCDEF";
@@ -72,22 +76,53 @@ std::vector<std::string> Fields(const std::string& line) {
     return fields;
 }
 
+// A name that can only stay inside the folder.
+bool IsEntryName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string("/\0", 2) + path::kSeparator) == std::string::npos;
+}
+
+bool ReadIdentity(const std::vector<std::string>& f, size_t first, folder::FileIdentity& id) {
+    if (f[first + 2] != "f" && f[first + 2] != "d") return false;
+    id.isDirectory = f[first + 2] == "d";
+    return Number(f[first], id.volume) && Number(f[first + 1], id.index) &&
+           Number(f[first + 3], id.size) && Number(f[first + 4], id.modified) &&
+           Number(f[first + 5], id.created);
+}
+
+std::string IdentityFields(const folder::FileIdentity& id) {
+    return std::to_string(id.volume) + "\t" + std::to_string(id.index) + "\t" +
+           (id.isDirectory ? "d" : "f") + "\t" + std::to_string(id.size) + "\t" +
+           std::to_string(id.modified) + "\t" + std::to_string(id.created);
+}
+
+bool ReadFolder(const std::vector<std::string>& f, Journal& journal) {
+    return f.size() == kIdentityFields + 2 && f[0] == "folder" &&
+           ReadIdentity(f, 1, journal.folderIdentity) && Unescape(f.back(), journal.folder) &&
+           !journal.folder.empty();
+}
+
 bool ReadRecord(const std::vector<std::string>& f, Record& r) {
-    return f.size() == 5 && f[0] == "rename" && Number(f[1], r.identity.volume) &&
-           Number(f[2], r.identity.index) && Unescape(f[3], r.oldName) &&
-           Unescape(f[4], r.newName) && !r.oldName.empty() && !r.newName.empty();
+    return f.size() == kIdentityFields + 3 && f[0] == "rename" && ReadIdentity(f, 1, r.identity) &&
+           Unescape(f[kIdentityFields + 1], r.oldName) &&
+           Unescape(f[kIdentityFields + 2], r.newName) && IsEntryName(r.oldName) &&
+           IsEntryName(r.newName);
 }
 
 }  // namespace
 
-std::string Header(const std::string& folderPath) {
-    return std::string(kFirstLine) + "\nfolder\t" + Escape(folderPath) + "\n";
+std::string Header(const std::string& folderPath, const folder::FileIdentity& folderIdentity) {
+    return std::string(kFirstLine) + "\nfolder\t" + IdentityFields(folderIdentity) + "\t" +
+           Escape(folderPath) + "\n";
 }
 
 std::string Line(const Record& r) {
-    return "rename\t" + std::to_string(r.identity.volume) + "\t" +
-           std::to_string(r.identity.index) + "\t" + Escape(r.oldName) + "\t" + Escape(r.newName) +
-           "\n";
+    return "rename\t" + IdentityFields(r.identity) + "\t" + Escape(r.oldName) + "\t" +
+           Escape(r.newName) + "\n";
+}
+
+bool IsFirstFormat(const std::string& text) {
+    return text.compare(0, sizeof kFirstFormatLine - 1, kFirstFormatLine) == 0;
 }
 
 bool Read(const std::string& text, Journal& journal, size_t& badLine) {
@@ -101,11 +136,9 @@ bool Read(const std::string& text, Journal& journal, size_t& badLine) {
         start = end + 1;
         const std::vector<std::string> f = Fields(line);
         Record r;
-        const bool ok = number == 1 ? line == kFirstLine
-                        : number == 2
-                            ? f.size() == 2 && f[0] == "folder" && Unescape(f[1], journal.folder) &&
-                                  !journal.folder.empty()
-                            : ReadRecord(f, r);
+        const bool ok = number == 1   ? line == kFirstLine
+                        : number == 2 ? ReadFolder(f, journal)
+                                      : ReadRecord(f, r);
         if (!ok) {
             badLine = number;
             return false;

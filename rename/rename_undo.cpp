@@ -1,10 +1,12 @@
 #include "rename/rename_undo.h"
 
+#include <map>
 #include <set>
 
 #include "platform/case_temporary.h"
 #include "platform/file.h"
 #include "platform/folder.h"
+#include "platform/path.h"
 #include "platform/windows_case.h"
 
 namespace {
@@ -20,10 +22,14 @@ class FolderNow {
         }
     }
 
-    // Whether the entry is listed under exactly this name.
+    // Whether the entry is listed under exactly this name, once the moves decided
+    // before are made: a journal may hold one entry's rename twice.
     bool Holds(const std::string& name, const folder::FileIdentity& id) const {
+        if (!m_names.count(name)) return false;
+        const auto arrived = m_arrived.find(name);
+        if (arrived != m_arrived.end()) return arrived->second == id;
         folder::FileIdentity found;
-        return m_names.count(name) && folder::Identify(m_prefix + name, found) && found == id;
+        return folder::Identify(m_prefix + name, found) && found == id;
     }
 
     // The temporary name a case-only rename to newName left the entry under, or empty.
@@ -52,16 +58,29 @@ class FolderNow {
     void Moved(const std::string& from, const std::string& to, const folder::FileIdentity& id) {
         m_names.erase(from);
         m_names.insert(to);
+        m_arrived.erase(from);
+        m_arrived[to] = id;
         m_moved.insert({id.volume, id.index});
     }
 
   private:
     std::string m_prefix;
     std::set<std::string> m_names;
+    std::map<std::string, folder::FileIdentity> m_arrived;  // by the moves decided
     std::set<std::pair<uint64_t, uint64_t>> m_moved;
 };
 
 }  // namespace
+
+bool JournalIsOf(const rename_journal::Journal& journal, const std::string& resolvedFolder) {
+    const auto key = [](std::string p) {
+        while (p.size() > 1 && p.back() == path::kSeparator) p.pop_back();
+        return folder::NameKey(p);
+    };
+    folder::FileIdentity now;
+    return key(journal.folder) == key(resolvedFolder) &&
+           folder::IdentifyTarget(resolvedFolder, now) && now == journal.folderIdentity;
+}
 
 bool UndoResult::allRestored() const {
     for (const UndoStep& s : steps) {

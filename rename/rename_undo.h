@@ -26,6 +26,11 @@ struct UndoResult {
 // undone in turn.
 using UndoJournal = std::function<void(const std::vector<rename_journal::Record>& moves)>;
 
+// Whether journal is of the folder whose resolved path is resolvedFolder: it names that
+// path, and the folder there is still the one the run renamed in (not deleted and made
+// again, nor reached through a link that leads elsewhere now).
+bool JournalIsOf(const rename_journal::Journal& journal, const std::string& resolvedFolder);
+
 // Undoes journal's renames in folderPrefix (the journal's folder with the separator),
 // deciding every move from the folder as it stands before making the first. Each
 // entry is looked for by its identity under its new name, then its old one (a rename

@@ -15,6 +15,15 @@ class StateFolderForTest {
   public:
     StateFolderForTest() { Set(m_dir.path().c_str()); }
     ~StateFolderForTest() { Set(nullptr); }
+    // Where the program keeps its rename journals.
+    std::string JournalFolder() const {
+#ifdef _WIN32
+        return m_dir.Join("Quillet");
+#else
+        return m_dir.Join("quillet");
+#endif
+    }
+
     StateFolderForTest(const StateFolderForTest&) = delete;
     StateFolderForTest& operator=(const StateFolderForTest&) = delete;
 

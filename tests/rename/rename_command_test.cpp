@@ -2,11 +2,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "common/state_folder.h"
 #include "folder_fixture.h"
 #include "platform/file_exception.h"
+#include "platform/folder.h"
 #include "rename/rename_texts.h"
 
 #ifdef _WIN32
@@ -54,6 +57,27 @@ class RenameCommand : public testing::Test {
             told = AsProgramText(testing::internal::GetCapturedStderr());  // one capture at a time
             throw;
         }
+    }
+
+    // The journal of the last run: the last by name while the numbers have six digits.
+    std::string LastJournal() const {
+        const std::vector<std::string> names = NamesIn(state.JournalFolder());
+        return names.empty() ? std::string()
+                             : state.JournalFolder() + path::kSeparator + names.back();
+    }
+
+    static std::string ReadText(const std::string& filePath) {
+        CFile file;
+        if (!file.Open(filePath, CFile::modeRead)) return std::string();
+        std::string text(static_cast<size_t>(file.GetLength()), '\0');
+        text.resize(file.Read(&text[0], text.size()));
+        return text;
+    }
+
+    static void WriteText(const std::string& filePath, const std::string& text) {
+        CFile file;
+        ASSERT_TRUE(file.Open(filePath, CFile::modeCreate | CFile::modeWrite));
+        file.Write(text.data(), text.size());
     }
 
     StateFolderForTest state;
@@ -167,6 +191,10 @@ TEST_F(RenameCommand, UndoPutsBackTheLastRunAndIsItselfUndone) {
     EXPECT_EQ("a.txt", dir.Content("a.txt"));
     EXPECT_EQ(kExitDone, Run({}, true, true));
     EXPECT_THAT(dir.Names(), ElementsAre("pic001.txt", "pic002.txt", "sub"));
+    // Windows stores "pic001. . " as "pic001"; every name still comes back.
+    EXPECT_EQ(kExitDone, Run({"--replace", ".txt", ". . "}));
+    EXPECT_EQ(kExitDone, Run({}, true, true));
+    EXPECT_THAT(dir.Names(), ElementsAre("pic001.txt", "pic002.txt", "sub"));
 }
 
 TEST_F(RenameCommand, UndoLeavesAChangedEntryAloneAndNamesIt) {
@@ -184,5 +212,105 @@ TEST_F(RenameCommand, UndoLeavesAChangedEntryAloneAndNamesIt) {
     EXPECT_EQ("another", dir.Content("a.txt"));
     EXPECT_EQ("a.txt", dir.Content("a.md"));
 }
+
+// Each part of an entry's identity, changed in the journal as a new entry that got the
+// old number would differ, makes undo leave the entry alone: the number alone decides
+// nothing, whatever number the system happens to give again.
+TEST_F(RenameCommand, UndoLeavesAnEntryAloneWhenAnyPartOfItsIdentityDiffers) {
+    for (const size_t field : {2, 4, 5, 6}) {  // index, size, modified, created
+        SCOPED_TRACE(field);
+        std::filesystem::remove_all(std::filesystem::u8path(state.JournalFolder()));
+        FolderFixture other;
+        other.AddFile("a.txt", "a");
+        ASSERT_EQ(kExitDone, Run({other.Root(), "--extension", "md"}, false));
+        const std::string journal = LastJournal();
+        std::string text = ReadText(journal);
+        size_t start = text.find("\nrename\t") + 1;
+        for (size_t i = 0; i < field; ++i) start = text.find('\t', start) + 1;
+        const size_t end = text.find('\t', start);
+        const uint64_t value = std::stoull(text.substr(start, end - start));
+        WriteText(journal, text.replace(start, end - start, std::to_string(value + 1)));
+        EXPECT_EQ(kExitFailed, Run({other.Root()}, false, true));
+        EXPECT_THAT(told, HasSubstr("a.md"));
+        EXPECT_THAT(other.Names(), ElementsAre("a.md"));
+    }
+}
+
+TEST_F(RenameCommand, UndoRefusesAJournalOfAnotherFolderOrOfTheFirstFormat) {
+    FolderFixture other;
+    other.AddFile("a.md", "other");
+    ASSERT_EQ(kExitDone, Run({"--extension", "md"}));
+    const std::string journal = LastJournal(), text = ReadText(journal);
+    const size_t folderEnd = text.find('\n', text.find("\nfolder\t") + 1);
+    const size_t pathStart = text.rfind('\t', folderEnd) + 1;
+    WriteText(journal, std::string(text).replace(pathStart, folderEnd - pathStart, other.Root()));
+    EXPECT_EQ(kExitFailed, Run({}, true, true));
+    EXPECT_THAT(told, HasSubstr("目录已被删除重建"));
+    WriteText(journal,
+              "quillet-rename-journal 1\nfolder\t" + dir.Root() + "\nrename\t1\t2\ta.txt\ta.md\n");
+    EXPECT_EQ(kExitFailed, Run({}, true, true));
+    EXPECT_THAT(told, HasSubstr("旧版本"));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.md", "b.md", "sub"));
+    EXPECT_THAT(other.Names(), ElementsAre("a.md"));
+    WriteText(journal, text);
+    EXPECT_EQ(kExitDone, Run({}, true, true));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "b.txt", "sub"));
+}
+
+// A folder deleted and made again with a new file under the name the run gave: that
+// file is not the renamed one, whatever number the system gave it.
+TEST_F(RenameCommand, UndoInAFolderMadeAgainRenamesNothing) {
+    const std::string work = dir.PathOf("sub");
+    CFile file;
+    ASSERT_TRUE(file.Open(work + path::kSeparator + "a.txt", CFile::modeCreate | CFile::modeWrite));
+    file.Close();
+    ASSERT_EQ(kExitDone, Run({work, "--extension", "md"}, false));
+    ASSERT_EQ(2u, std::filesystem::remove_all(std::filesystem::u8path(work)));
+    ASSERT_TRUE(folder::Create(work));
+    WriteText(work + path::kSeparator + "a.md", "a new file");
+    EXPECT_EQ(kExitFailed, Run({work}, false, true));
+    EXPECT_THAT(NamesIn(work), ElementsAre("a.md"));
+}
+
+// Past 999,999 runs the numbers take a seventh digit; the newest run is still the last.
+TEST_F(RenameCommand, UndoTakesTheNewestRunPastSixDigits) {
+    ASSERT_EQ(kExitDone, Run({"--extension", "md"}));
+    const std::string first = LastJournal();
+    const std::string older = first.substr(0, first.size() - 14) + "999999.journal";
+    ASSERT_TRUE(CFile::Rename(first, older));
+    ASSERT_EQ(kExitDone, Run({"--extension", "log"}));
+    EXPECT_EQ(kExitDone, Run({}, true, true));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.md", "b.md", "sub"));
+    EXPECT_THAT(NamesIn(state.JournalFolder()),
+                testing::Contains(testing::EndsWith("-1000000.journal")));
+}
+
+#ifndef _WIN32
+// A link is renamed and undone as itself, whether it leads anywhere or not, and two
+// links to one file are two entries; a folder link that leads elsewhere now is not
+// the folder the run renamed in.
+TEST_F(RenameCommand, LinksAreJournaledAsThemselves) {
+    ASSERT_EQ(0, symlink("missing", dir.PathOf("gone.txt").c_str()));
+    ASSERT_EQ(0, symlink("a.txt", dir.PathOf("c.txt").c_str()));
+    ASSERT_EQ(0, symlink("a.txt", dir.PathOf("d.txt").c_str()));
+    ASSERT_EQ(kExitDone, Run({"--extension", "md"}));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.md", "b.md", "c.md", "d.md", "gone.md", "sub"));
+    EXPECT_EQ(kExitDone, Run({}, true, true));
+    EXPECT_THAT(dir.Names(), ElementsAre("a.txt", "b.txt", "c.txt", "d.txt", "gone.txt", "sub"));
+
+    FolderFixture elsewhere;
+    elsewhere.AddFile("a.md", "elsewhere");
+    const std::string link = dir.PathOf("link");
+    ASSERT_EQ(0, symlink(dir.PathOf("sub").c_str(), link.c_str()));
+    dir.AddFile("sub/a.txt");
+    ASSERT_EQ(kExitDone, Run({link, "--extension", "md"}, false));
+    ASSERT_EQ(0, unlink(link.c_str()));
+    ASSERT_EQ(0, symlink(elsewhere.Root().c_str(), link.c_str()));
+    EXPECT_EQ(kExitFailed, Run({link}, false, true));
+    EXPECT_THAT(elsewhere.Names(), ElementsAre("a.md"));
+    EXPECT_EQ(kExitDone, Run({dir.PathOf("sub")}, false, true));
+    EXPECT_THAT(NamesIn(dir.PathOf("sub")), ElementsAre("a.txt"));
+}
+#endif
 
 }  // namespace

@@ -21,7 +21,10 @@ using testing::UnorderedElementsAre;
 
 namespace {
 
-const char kAccessDeniedUnnamed[] = "对 一未命名文件 的存取被拒绝。";
+// A taken name is refused naming the entry that was to have it.
+std::string AccessDenied(const std::string& path) {
+    return "对 " + path + " 的存取被拒绝。";
+}
 
 std::vector<std::string> Numbered(const char* base, int from, int to, int step, const char* tail) {
     std::vector<std::string> names;
@@ -145,7 +148,7 @@ TEST_F(RenameRun, IncrementStepsTheCounterAndMayBeNegative) {
 TEST_F(RenameRun, IncrementZeroStopsAtTheFirstCollision) {
     for (const char* name : {"a.x", "b.x", "c.x"}) dir.AddFile(name, name);
     s.m_nIncrement = 0;
-    EXPECT_EQ(kAccessDeniedUnnamed, RunExpectingFileError());
+    const std::string error = RunExpectingFileError();
     EXPECT_THAT(notify.messages, IsEmpty());
     // The first entry keeps its new name; the one that collided and those after it
     // keep their old ones.
@@ -154,6 +157,9 @@ TEST_F(RenameRun, IncrementZeroStopsAtTheFirstCollision) {
     EXPECT_EQ("name000.x", names.back());
     std::string firstContent = dir.Content("name000.x");
     for (size_t i = 0; i < 2; ++i) EXPECT_EQ(names[i], dir.Content(names[i]));
+    EXPECT_TRUE(error == AccessDenied(dir.PathOf(names[0])) ||
+                error == AccessDenied(dir.PathOf(names[1])))
+        << error;
     EXPECT_NE(names[0], firstContent);
     EXPECT_NE(names[1], firstContent);
 }
@@ -168,7 +174,7 @@ TEST_F(RenameRun, CollisionNeverReplacesTheExistingFile) {
     } catch (const CFileException& e) {
         EXPECT_EQ(CFileException::accessDenied, e.m_cause);
         EXPECT_TRUE(e.m_lOsError == 183 || e.m_lOsError == 80) << e.m_lOsError;
-        EXPECT_TRUE(e.m_strFileName.empty());
+        EXPECT_EQ(dir.PathOf("x1.dat"), e.m_strFileName);
     }
     EXPECT_THAT(dir.Names(), ElementsAre("x1.dat", "x2.dat"));
     EXPECT_EQ("keep me", dir.Content("x2.dat"));
@@ -179,7 +185,7 @@ TEST_F(RenameRun, CollisionNeverReplacesAnEmptyFolder) {
     dir.AddFolder("d2");
     UseFolders();
     UseReplacementRule("1", "2");
-    EXPECT_EQ(kAccessDeniedUnnamed, RunExpectingFileError());
+    EXPECT_EQ(AccessDenied(dir.PathOf("d1")), RunExpectingFileError());
     EXPECT_THAT(dir.Names(), ElementsAre("d1", "d2"));
 }
 

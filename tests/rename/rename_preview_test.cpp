@@ -24,6 +24,7 @@ struct Scenario {
     std::function<void(RenameSettings&)> choose;
     enum { kDone, kTaken, kEitherWay } ends;  // kTaken: the run meets a taken name
     RenameOrder order = RenameOrder::kListing;
+    const char* untouched = nullptr;  // an entry the run leaves under its name
 };
 
 // Windows ignores case and drops a name's trailing dots and spaces.
@@ -129,6 +130,27 @@ const std::vector<Scenario>& Scenarios() {
          [](RenameSettings&) {},
          Scenario::kDone,
          RenameOrder::kNatural},
+        // The system's own limit: 255 bytes (UTF-16 units on Windows) pass, 256 do not.
+        {"a new name of 255 bytes",
+         {"a.txt"},
+         {},
+         [](RenameSettings& s) { s.m_strNewName = std::string(248, 'n'); },
+         Scenario::kDone},
+        {"a new name of 256 bytes",
+         {"a.txt"},
+         {},
+         [](RenameSettings& s) { s.m_strNewName = std::string(249, 'n'); },
+         Scenario::kTaken},
+        {"a case-rename temporary outside the run's filter",
+         {"B.quillet-case"},
+         {"d1"},
+         [](RenameSettings& s) {
+             s.m_bFilesOnly = 0;
+             s.m_bFoldersOnly = 1;
+         },
+         Scenario::kDone,
+         RenameOrder::kListing,
+         "B.quillet-case"},
         {"a forbidden character, refused before anything",
          {"a.txt"},
          {},
@@ -202,6 +224,7 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
         EXPECT_EQ(runError, previewError);
         EXPECT_EQ(runSerial, serial);
         EXPECT_EQ(Applied(before, listed), dir.Names());
+        if (c.untouched) EXPECT_EQ(c.untouched, dir.Content(c.untouched));
         if (runError.empty()) {
             // A name that stays as it was is listed, but nothing changes and it is not counted.
             const auto changed = std::count_if(listed.begin(), listed.end(),
