@@ -1,6 +1,8 @@
 #include "split/block_copy.h"
 
+#include <exception>
 #include <functional>
+#include <thread>
 
 #include "platform/file.h"
 #include "platform/file_exception.h"
@@ -11,7 +13,7 @@ namespace {
 constexpr uint64_t kBlock = 10240;
 // The most one call is asked for: a count that fits every system's size_t.
 constexpr uint64_t kMostPerCall = 1u << 30;
-constexpr size_t kDigestBuffer = 1u << 20;
+constexpr size_t kDigestBuffer = 4u << 20;
 constexpr long kHandleEof = 38;
 
 // The steps of the blocks that have arrived, in order, as soon as they have.
@@ -38,6 +40,33 @@ uint64_t Smaller(uint64_t a, uint64_t b) {
     return a < b ? a : b;
 }
 
+// Writes the bytes and feeds them to the digests, the second on a thread of its own:
+// each digest costs more than the copy itself, and a split has two.
+void WriteAndFeed(const char* data, size_t size, CFile& out, Sha256& first, Sha256* second) {
+    if (!second) {
+        first.Update(data, size);
+        out.Write(data, size);
+        return;
+    }
+    std::exception_ptr failure;
+    std::thread other([&] {
+        try {
+            second->Update(data, size);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        out.Write(data, size);
+        first.Update(data, size);
+    } catch (...) {
+        other.join();
+        throw;
+    }
+    other.join();
+    if (failure) std::rethrow_exception(failure);
+}
+
 }  // namespace
 
 BlockCopier::BlockCopier(EngineNotifications& notify) : m_notify(notify) {}
@@ -62,9 +91,7 @@ void BlockCopier::CopyDigesting(uint64_t size, CFile& in, CFile& out, Sha256& fi
     while (done < size) {
         const size_t want = static_cast<size_t>(Smaller(size - done, m_buffer.size()));
         const size_t got = in.Read(m_buffer.data(), want);
-        first.Update(m_buffer.data(), got);
-        if (second) second->Update(m_buffer.data(), got);
-        out.Write(m_buffer.data(), got);
+        WriteAndFeed(m_buffer.data(), got, out, first, second);
         done += got;
         steps.Moved(got);
         if (got < want) CFileException::ThrowOsError(kHandleEof, in.GetFilePath());
