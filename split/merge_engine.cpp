@@ -168,11 +168,11 @@ bool MergeEngine::OutputIsAPiece() {
 bool MergeEngine::OutputIsASeriesFile() {
     folder::FileIdentity output, other;
     if (!folder::Identify(m_fields.m_strOutputPath, output)) return false;
-    const SeriesChecksumFile file = FindSeriesChecksumFile(m_fields.m_strPiecePath);
-    if (file.path.empty()) return false;
+    const std::string checksums = SeriesChecksumPath(m_fields.m_strPiecePath);
+    if (checksums.empty()) return false;
     const std::string spare =
-        path::FolderWithSeparator(file.path) + SpareName(SourceNameOfChecksumFile(file.path));
-    for (const std::string& path : {file.path, spare}) {
+        path::FolderWithSeparator(checksums) + SpareName(SourceNameOfChecksumFile(checksums));
+    for (const std::string& path : {checksums, spare}) {
         if (folder::Identify(path, other) && other == output) return true;
     }
     return false;

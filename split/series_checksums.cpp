@@ -149,19 +149,22 @@ void WriteSeriesFiles(const std::string& folder, const std::string& sourceName,
     checksums.Commit();
 }
 
-SeriesChecksumFile FindSeriesChecksumFile(const std::string& piecePath) {
-    SeriesChecksumFile file;
+std::string SeriesChecksumPath(const std::string& piecePath) {
     const std::string folder = path::FolderWithSeparator(piecePath);
     const std::vector<std::string> sources = SourceNames(piecePath);
     for (const std::string& source : sources) {
         const std::string candidate = folder + ChecksumFileName(source);
-        if (!Exists(candidate)) continue;
-        file.path = candidate;
-        file.state = ReadChecksumFile(candidate, file.list) ? SeriesChecksumFile::kFound
-                                                            : SeriesChecksumFile::kUnreadable;
-        return file;
+        if (Exists(candidate)) return candidate;
     }
-    if (!sources.empty()) file.path = folder + ChecksumFileName(sources[0]);
+    return sources.empty() ? std::string() : folder + ChecksumFileName(sources[0]);
+}
+
+SeriesChecksumFile FindSeriesChecksumFile(const std::string& piecePath) {
+    SeriesChecksumFile file;
+    file.path = SeriesChecksumPath(piecePath);
+    if (file.path.empty() || !Exists(file.path)) return file;
+    file.state = ReadChecksumFile(file.path, file.list) ? SeriesChecksumFile::kFound
+                                                        : SeriesChecksumFile::kUnreadable;
     return file;
 }
 

@@ -37,6 +37,8 @@ struct SeriesChecksumFile {
 };
 // A failed read raises CFileException.
 SeriesChecksumFile FindSeriesChecksumFile(const std::string& piecePath);
+// Its path alone, read or not; empty for a name that is no piece's.
+std::string SeriesChecksumPath(const std::string& piecePath);
 
 // A piece, or the spare, that does not hold what the checksum file says.
 struct ContentFault {
