@@ -8,6 +8,7 @@
 #include "platform/path.h"
 #include "split/merge_engine.h"
 #include "split/series_checksums.h"
+#include "split/split_texts.h"
 
 using cli_text::Fill;
 
@@ -29,56 +30,57 @@ void ShowFaults(const std::string& checksumPath, const ContentReport& report, Te
 
 }  // namespace
 
-void StartAtCopy::SetProgressRange(uint32_t min, uint32_t max) {
-    if (m_start) {
-        auto start = std::move(m_start);
-        m_start = nullptr;
-        start();
-    }
-    m_terminal.SetProgressRange(min, max);
+int ReportUnreadable(const std::string& checksumPath, Terminal& terminal) {
+    terminal.ShowUtf8(Fill(check_text::kUnreadable, {checksumPath}));
+    return kExitFailed;
 }
 
 bool VerifyContents(const std::string& piecePath, const std::string& sourceName,
                     Terminal& terminal) {
-    ChecksumList list;
-    const std::string checksumPath = FindChecksumFile(piecePath, list);
-    if (checksumPath.empty()) {
+    const SeriesChecksumFile checksums = FindSeriesChecksumFile(piecePath);
+    if (checksums.state == SeriesChecksumFile::kUnreadable) {
+        ReportUnreadable(checksums.path, terminal);
+        return false;
+    }
+    if (checksums.state == SeriesChecksumFile::kNone) {
         terminal.PrintUtf8(Fill(check_text::kNotChecked, {sourceName + kChecksumSuffix}));
         return true;
     }
-    WarnBadLines(checksumPath, list, terminal);
+    WarnBadLines(checksums.path, checksums.list, terminal);
     MergeFields fields{piecePath, path::FolderOf(piecePath), "", ""};
     MergeState state;
     std::vector<ScannedPiece> found;
     MergeEngine(fields, state, terminal).FindPieces(found);
     std::vector<std::string> pieces;
     for (const ScannedPiece& piece : found) pieces.push_back(piece.path);
-    const ContentReport report = CheckContents(checksumPath, list, pieces);
-    ShowFaults(checksumPath, report, terminal);
-    if (report.ok()) terminal.PrintUtf8(Fill(check_text::kChecked, {checksumPath}));
+    const ContentReport report = CheckContents(checksums.path, checksums.list, pieces);
+    ShowFaults(checksums.path, report, terminal);
+    if (report.ok()) terminal.PrintUtf8(Fill(check_text::kChecked, {checksums.path}));
     return report.ok();
 }
 
-int RunCheckedMerge(const MergeFields& fields, const std::string& checksumPath,
-                    const ChecksumList& list, Terminal& terminal) {
-    WarnBadLines(checksumPath, list, terminal);
+int RunCheckedMerge(const MergeFields& fields, SeriesChecksumFile checksums, Terminal& terminal) {
+    const std::string checksumPath = checksums.path;
+    WarnBadLines(checksumPath, checksums.list, terminal);
     MergeState state;
-    MergeCheck check(checksumPath, list);
-    StartAtCopy notify(terminal, [&] { check.Start(state); });
-    const Outcome outcome = MergeEngine(fields, state, notify).MergePieces();
-    if (!outcome.ok()) {
+    MergeCheck check(std::move(checksums));
+    const Outcome outcome = MergeEngine(fields, state, terminal, check).MergePieces();
+    if (!outcome.ok() && outcome.reason != split_text::kNotTheOriginal) {
         terminal.ReportEnd(outcome.reason);
         return kExitFailed;
     }
-    const ContentReport report = check.Finish();
+    const ContentReport& report = check.Report();
     ShowFaults(checksumPath, report, terminal);
-    if (!report.wholeListed) {
+    const std::string& output = fields.m_strOutputPath;
+    if (report.wholeListed && !report.wholeMatches) {
+        terminal.ShowUtf8(Fill(check_text::kOutputNotOriginal, {output}));
+    } else if (!report.wholeListed) {
         terminal.ShowUtf8(Fill(check_text::kWholeNotListed, {checksumPath}));
-    } else if (!report.wholeMatches) {
-        terminal.ShowUtf8(Fill(check_text::kOutputNotOriginal, {fields.m_strOutputPath}));
+        if (report.faults.empty()) terminal.PrintUtf8(Fill(check_text::kChecked, {checksumPath}));
+    } else if (report.faults.empty()) {
+        terminal.PrintUtf8(Fill(check_text::kAllChecked, {output, checksumPath}));
     } else {
-        terminal.PrintUtf8(
-            Fill(check_text::kOutputIsOriginal, {fields.m_strOutputPath, checksumPath}));
+        terminal.PrintUtf8(Fill(check_text::kOutputIsOriginal, {output, checksumPath}));
     }
     return report.ok() ? kExitDone : kExitFailed;
 }

@@ -17,7 +17,10 @@ int RunRepairCommand(const std::vector<std::string>& args, Terminal& terminal) {
     const std::string spare = report.sparePath;
     switch (report.result) {
         case RepairReport::kNoChecksumFile:
-            terminal.ShowUtf8(Fill(kNoChecksumFile, {piece}));
+            terminal.ShowUtf8(Fill(kNoChecksumFile, {piece, report.checksumPath}));
+            return kExitFailed;
+        case RepairReport::kChecksumUnreadable:
+            terminal.ShowUtf8(Fill(kUnreadable, {report.checksumPath}));
             return kExitFailed;
         case RepairReport::kWhole:
             terminal.PrintUtf8(Fill(kNothingToRepair, {report.checksumPath}));
@@ -25,6 +28,7 @@ int RunRepairCommand(const std::vector<std::string>& args, Terminal& terminal) {
             if (!report.spareFound || report.spareOk) return kExitDone;
             terminal.ShowUtf8(Fill(kSpareDamaged, {spare}));
             return kExitFailed;
+        case RepairReport::kRebuildable:  // RepairSeries goes on to rebuild
         case RepairReport::kRebuilt:
             terminal.PrintUtf8(Fill(kRebuilt, {lost, report.checksumPath}));
             return kExitDone;
@@ -33,6 +37,9 @@ int RunRepairCommand(const std::vector<std::string>& args, Terminal& terminal) {
                 terminal.ShowUtf8(Fill(kLost, {path}));
             }
             terminal.ShowUtf8(Fill(kTooMany, {std::to_string(report.lost.size())}));
+            return kExitFailed;
+        case RepairReport::kPieceNewer:
+            terminal.ShowUtf8(Fill(kPieceNewer, {lost, report.checksumPath}));
             return kExitFailed;
         case RepairReport::kSpareMissing:
             terminal.ShowUtf8(Fill(kSpareMissing, {spare, lost}));

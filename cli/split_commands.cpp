@@ -1,6 +1,8 @@
 #include <optional>
 
+#include "cli/check_texts.h"
 #include "cli/checked_commands.h"
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "platform/file.h"
@@ -9,10 +11,11 @@
 #include "platform/number_parse.h"
 #include "platform/path.h"
 #include "platform/text.h"
-#include "split/checksum_file.h"
 #include "split/merge_engine.h"
 #include "split/series_checksums.h"
 #include "split/split_engine.h"
+
+using cli_text::Fill;
 
 namespace {
 
@@ -127,7 +130,8 @@ int RunSplitCommand(const std::vector<std::string>& argList, Terminal& terminal)
     if (!ParseSplitArgs(argList, args)) return kExitUsage;
     CFile source;
     CFileException error(CFileException::none, 0);
-    // The digests read the source beside the split, so it is shared with readers only.
+    // A split with checksums writes its spare from a second read of the source, which
+    // must not change in between; readers do no harm.
     const unsigned share = args.checksum ? CFile::shareDenyWrite : CFile::shareExclusive;
     if (!source.Open(CommandLinePath(args.source), CFile::modeRead | share | CFile::typeBinary,
                      &error)) {
@@ -137,11 +141,10 @@ int RunSplitCommand(const std::vector<std::string>& argList, Terminal& terminal)
     SplitFields fields = FieldsFor(args, source);
     terminal.SetAssumeYes(args.yes);
     terminal.SetExchange([&] { return ExchangeSplitFields(args, fields, terminal); });
-    SplitChecksums checksums(fields, args.checksum, args.parity);
-    StartAtCopy notify(terminal, [&] { checksums.Start(); });
-    const Outcome outcome = SplitFile(source, fields, notify);
-    if (outcome.ok()) checksums.Finish();
-    return Finish(outcome, terminal);
+    SplitChecks checks;
+    checks.checksums = args.checksum;
+    checks.spare = args.parity;
+    return Finish(SplitFile(source, fields, terminal, checks), terminal);
 }
 
 int RunMergeCommand(const std::vector<std::string>& args, Terminal& terminal) {
@@ -151,9 +154,17 @@ int RunMergeCommand(const std::vector<std::string>& args, Terminal& terminal) {
     const std::string piece = CommandLinePath(args[0]);
     const std::string output = CommandLinePath(args[1]);
     MergeFields fields{piece, path::FolderOf(piece), output, path::FolderOf(output)};
-    ChecksumList list;
-    const std::string checksumPath = FindChecksumFile(piece, list);
-    if (!checksumPath.empty()) return RunCheckedMerge(fields, checksumPath, list, terminal);
+    SeriesChecksumFile checksums = FindSeriesChecksumFile(piece);
+    if (checksums.state == SeriesChecksumFile::kUnreadable) {
+        return ReportUnreadable(checksums.path, terminal);
+    }
+    if (checksums.state == SeriesChecksumFile::kFound) {
+        return RunCheckedMerge(fields, std::move(checksums), terminal);
+    }
     MergeState state;
-    return Finish(MergeEngine(fields, state, terminal).MergePieces(), terminal);
+    const int status = Finish(MergeEngine(fields, state, terminal).MergePieces(), terminal);
+    if (status == kExitDone) {
+        terminal.PrintUtf8(Fill(check_text::kNotChecked, {path::NameOf(checksums.path)}));
+    }
+    return status;
 }

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/engine_notifications.h"
 
 class CFile;
+class Sha256;
 
 class BlockCopier {
   public:
@@ -15,8 +17,12 @@ class BlockCopier {
     // Copies size bytes from in's position to out's. An input that ends early has what
     // it gave written, then raises the end-of-file error naming in.
     void Copy(uint64_t size, CFile& in, CFile& out);
+    // The same through a buffer of ours: each block read is fed to the digests, then
+    // written, so they describe exactly the bytes out received.
+    void CopyDigesting(uint64_t size, CFile& in, CFile& out, Sha256& first, Sha256* second);
 
   private:
     EngineNotifications& m_notify;
     uint64_t m_nBlocks = 0;  // running count over the whole run of the engine
+    std::vector<char> m_buffer;
 };

@@ -6,9 +6,11 @@
 #include "platform/file_exception.h"
 #include "platform/folder.h"
 #include "platform/path.h"
+#include "platform/sha256.h"
 #include "platform/text.h"
 #include "split/block_copy.h"
 #include "split/piece_format.h"
+#include "split/series_checksums.h"
 #include "split/split_engine.h"
 #include "split/split_texts.h"
 
@@ -33,6 +35,14 @@ bool IsPieceFile(const std::string& path) {
     char magic[8] = "?";
     ReadHeader(path, {ignored[0], ignored[1], ignored[2], ignored[3], magic});
     return IsPieceMagic(magic);
+}
+
+// Feeds the digest the rest of the piece's file, which the copy leaves alone.
+void DigestRest(CFile& piece, Sha256& digest) {
+    std::vector<char> buffer(1u << 16);
+    for (size_t got; (got = piece.Read(buffer.data(), buffer.size())) > 0;) {
+        digest.Update(buffer.data(), got);
+    }
 }
 
 }  // namespace
@@ -154,6 +164,20 @@ bool MergeEngine::OutputIsAPiece() {
     return false;
 }
 
+// The series' checksum file and spare are no pieces, but the check needs them whole.
+bool MergeEngine::OutputIsASeriesFile() {
+    folder::FileIdentity output, other;
+    if (!folder::Identify(m_fields.m_strOutputPath, output)) return false;
+    const std::string checksums = SeriesChecksumPath(m_fields.m_strPiecePath);
+    if (checksums.empty()) return false;
+    const std::string spare =
+        path::FolderWithSeparator(checksums) + SpareName(SourceNameOfChecksumFile(checksums));
+    for (const std::string& path : {checksums, spare}) {
+        if (folder::Identify(path, other) && other == output) return true;
+    }
+    return false;
+}
+
 void MergeEngine::CopyPiece(size_t position, BlockCopier& copier, CFile& output) {
     const std::string& piecePath = m_state.m_arrPieces[position];
     CFile piece;
@@ -164,14 +188,25 @@ void MergeEngine::CopyPiece(size_t position, BlockCopier& copier, CFile& output)
     // The data start where the reader stands, not where it has read ahead to; a header
     // that no longer reads has no data at all. A seek from the start is one call on
     // every system, one back from the current position is two under some.
-    if (reader.SkipByte()) {
-        piece.Seek(static_cast<int64_t>(reader.Consumed()), CFile::begin);
-    } else {
-        piece.Seek(0, CFile::end);
+    const uint64_t dataStart = reader.SkipByte() ? reader.Consumed() : piece.GetLength();
+    if (!m_check) {
+        piece.Seek(static_cast<int64_t>(dataStart), CFile::begin);
+        // The size recorded by the scan, not the one just read again.
+        copier.Copy(m_state.PieceSize(position), piece, output);
+        piece.Close();
+        return;
     }
-    // The size recorded by the scan, not the one just read again.
-    copier.Copy(m_state.PieceSize(position), piece, output);
+    // The piece's digest from one pass through this handle: the header, the data as
+    // they are written, then whatever follows them.
+    Sha256 digest;
+    piece.Seek(0, CFile::begin);
+    std::string header(static_cast<size_t>(dataStart), '\0');
+    header.resize(piece.Read(&header[0], header.size()));
+    digest.Update(header.data(), header.size());
+    copier.CopyDigesting(m_state.PieceSize(position), piece, output, digest, &m_check->Whole());
+    DigestRest(piece, digest);
     piece.Close();
+    m_check->Piece(piecePath, digest.Final());
 }
 
 void MergeEngine::CopyPieces(CFile& output) {
@@ -197,6 +232,10 @@ Outcome MergeEngine::MergePieces() {
         m_notify.ShowMessage(split_text::kOutputIsPiece);
         return Outcome::Refused(split_text::kOutputIsPiece);
     }
+    if (OutputIsASeriesFile()) {
+        m_notify.ShowMessage(split_text::kOutputIsSeriesFile);
+        return Outcome::Refused(split_text::kOutputIsSeriesFile);
+    }
     CFile output;
     if (!output.Open(m_fields.m_strOutputPath, CFile::modeCreate | CFile::modeWrite |
                                                    CFile::shareExclusive | CFile::typeBinary)) {
@@ -210,6 +249,7 @@ Outcome MergeEngine::MergePieces() {
     }
     CopyPieces(output);
     output.Close();
+    if (m_check && !m_check->Finish().ok()) return Outcome::Failed(split_text::kNotTheOriginal);
     m_notify.OpenFolder(m_fields.m_strOutputFolder);
     return Outcome::Done();
 }

@@ -10,6 +10,7 @@
 
 class BlockCopier;
 class CFile;
+class MergeCheck;
 struct PieceHeaderFields;
 
 // Data sizes of the pieces collected by the latest scan, in merge order. Pieces
@@ -53,6 +54,11 @@ class MergeEngine {
   public:
     MergeEngine(const MergeFields& fields, MergeState& state, EngineNotifications& notify)
         : m_fields(fields), m_state(state), m_notify(notify) {}
+    // A merge that feeds check with every byte it reads; it opens the output's folder
+    // only when the check finds the output to be the original.
+    MergeEngine(const MergeFields& fields, MergeState& state, EngineNotifications& notify,
+                MergeCheck& check)
+        : m_fields(fields), m_state(state), m_notify(notify), m_check(&check) {}
 
     // True when the file is a piece; leaves its header values in the merge state.
     bool ReadPieceHeader(const std::string& path);
@@ -64,7 +70,8 @@ class MergeEngine {
     // merge state, as the scan does.
     bool FindPieces(std::vector<ScannedPiece>& pieces);
     // The whole merge. A piece that cannot be opened or holds fewer bytes than its
-    // header says, and a failed write to the output, raise CFileException.
+    // header says, and a failed write to the output, raise CFileException. With a
+    // check, a merge whose check fails ends as failed, its output in place.
     Outcome MergePieces();
 
   private:
@@ -75,12 +82,14 @@ class MergeEngine {
     bool Find(std::vector<ScannedPiece>& pieces);
     void Keep(const std::vector<ScannedPiece>& pieces);
     bool OutputIsAPiece();
+    bool OutputIsASeriesFile();
     void CopyPieces(CFile& output);
     void CopyPiece(size_t position, BlockCopier& copier, CFile& output);
 
     const MergeFields& m_fields;
     MergeState& m_state;
     EngineNotifications& m_notify;
+    MergeCheck* m_check = nullptr;
     bool m_bListed = false;  // m_bListable and m_arrCandidates hold this merge's listing
     bool m_bListable = false;
     std::vector<std::string> m_arrCandidates;

@@ -4,6 +4,7 @@
 #include "app/framework/file_dialog.h"
 #include "platform/path.h"
 #include "res/resource.h"
+#include "split/checked_merge.h"
 #include "split/engine_page_notifications.h"
 
 namespace {
@@ -69,5 +70,5 @@ void CMyPropertyPage2::OnChooseOutput() {
 void CMyPropertyPage2::OnMerge() {
     EnginePageNotifications notify(*this, m_progress,
                                    EnginePageNotifications::MessageBoxKind::kApplication);
-    MergeEngine(*this, *this, notify).MergePieces();
+    MergeChecked(*this, *this, notify);
 }

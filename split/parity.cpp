@@ -81,9 +81,7 @@ bool ReadParityHeader(CFile& file, ParityHeader& header, uint64_t& dataStart) {
            file.GetLength() == dataStart + h.chunkSize;
 }
 
-Sha256::Digest WriteParity(const std::string& sourcePath, uint64_t chunkSize, CFile& out) {
-    CFile source;
-    OpenToRead(source, sourcePath);
+Sha256::Digest WriteParity(CFile& source, uint64_t chunkSize, CFile& out) {
     const uint64_t length = source.GetLength();
     ParityHeader header{length / chunkSize + (length % chunkSize != 0 ? 1 : 0), chunkSize, length};
     Sha256 digest;

@@ -27,9 +27,10 @@ std::string WriteParityHeader(const ParityHeader& header);
 // False for a file that is no spare, or whose numbers make no series of its length.
 bool ReadParityHeader(CFile& file, ParityHeader& header, uint64_t& dataStart);
 
-// Writes the spare of the source's series into out, reading the source, and returns
-// the digest of what it wrote. File errors raise CFileException.
-Sha256::Digest WriteParity(const std::string& sourcePath, uint64_t chunkSize, CFile& out);
+// Writes the spare of the source's series into out, reading the source through the
+// handle the pieces were read through, and returns the digest of what it wrote. File
+// errors raise CFileException.
+Sha256::Digest WriteParity(CFile& source, uint64_t chunkSize, CFile& out);
 
 // Writes piece `index` into out: its header, then its data rebuilt from the spare and
 // the other pieces (piecePaths[i] for piece i, its data after its header as the split

@@ -1,11 +1,15 @@
 #include "split/repair.h"
 
+#include <cstdint>
+
 #include "platform/file.h"
 #include "platform/folder.h"
 #include "platform/path.h"
+#include "platform/state_files.h"
 #include "platform/whole_file.h"
 #include "split/checksum_file.h"
 #include "split/parity.h"
+#include "split/series_checksums.h"
 #include "split/series_digest.h"
 
 namespace {
@@ -32,60 +36,120 @@ bool SpareUsable(const std::string& path, const ChecksumList& list, uint64_t cou
     return ReadParityHeader(spare, header, dataStart) && header.count == count;
 }
 
-}  // namespace
+// A piece changed after the checksum file was written: its line may be the stale one.
+bool NewerThan(const std::string& piece, const std::string& checksumPath) {
+    int64_t pieceTime = 0, listTime = 0;
+    return state_files::ModifiedTime(piece, pieceTime) &&
+           state_files::ModifiedTime(checksumPath, listTime) && pieceTime > listTime;
+}
 
-RepairReport RepairSeries(const std::string& piecePath) {
-    RepairReport report;
+struct Series {
     ChecksumList list;
-    report.checksumPath = FindChecksumFile(piecePath, list);
-    if (report.checksumPath.empty()) {
+    std::vector<std::string> pieces;
+    std::vector<const ChecksumLine*> lines;
+};
+
+// The pieces are the lines named as the split names pieces, from index 0 on.
+void CollectPieces(const std::string& checksumPath, Series& series) {
+    const std::string folder = path::FolderWithSeparator(checksumPath);
+    const std::string source = SourceNameOfChecksumFile(checksumPath);
+    const std::string title = path::TitleOf(source);
+    const std::string extension = path::ExtensionOf(source);
+    for (uint64_t i = 0;; ++i) {
+        const std::string name = title + std::to_string(i) + "." + extension + ".spt";
+        const ChecksumLine* line = series.list.Find(name);
+        if (!line) break;
+        series.pieces.push_back(folder + name);
+        series.lines.push_back(line);
+    }
+}
+
+RepairReport Check(const std::string& piecePath, bool contents, Series& series,
+                   ParityHeader& header, uint64_t& dataStart) {
+    RepairReport report;
+    SeriesChecksumFile file = FindSeriesChecksumFile(piecePath);
+    report.checksumPath = file.path;
+    if (file.state == SeriesChecksumFile::kNone) {
         report.result = RepairReport::kNoChecksumFile;
         return report;
     }
-    const std::string folder = path::FolderWithSeparator(report.checksumPath);
-    const std::string source = SourceNameOfChecksumFile(report.checksumPath);
-    const std::string title = path::TitleOf(source);
-    const std::string extension = path::ExtensionOf(source);
-    // The pieces are the lines named as the split names pieces, from index 0 on.
-    std::vector<std::string> pieces;
-    std::vector<const ChecksumLine*> lines;
-    for (uint64_t i = 0;; ++i) {
-        const std::string name = title + std::to_string(i) + "." + extension + ".spt";
-        const ChecksumLine* line = list.Find(name);
-        if (!line) break;
-        pieces.push_back(folder + name);
-        lines.push_back(line);
+    if (file.state == SeriesChecksumFile::kUnreadable) {
+        report.result = RepairReport::kChecksumUnreadable;
+        return report;
     }
+    series.list = std::move(file.list);
+    CollectPieces(report.checksumPath, series);
     std::vector<uint64_t> lostIndexes;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        if (!Holds(pieces[i], *lines[i])) {
+    for (size_t i = 0; i < series.pieces.size(); ++i) {
+        const bool there = Exists(series.pieces[i]);
+        if (!there || (contents && !Holds(series.pieces[i], *series.lines[i]))) {
             lostIndexes.push_back(i);
-            report.lost.push_back(pieces[i]);
+            report.lost.push_back(series.pieces[i]);
         }
     }
-    report.sparePath = folder + source + kParitySuffix;
-    ParityHeader header;
-    uint64_t dataStart = 0;
+    report.sparePath = path::FolderWithSeparator(report.checksumPath) +
+                       SpareName(SourceNameOfChecksumFile(report.checksumPath));
     report.spareFound = Exists(report.sparePath);
-    report.spareOk = SpareUsable(report.sparePath, list, pieces.size(), header, dataStart);
+    if (contents || lostIndexes.size() == 1) {
+        report.spareOk =
+            SpareUsable(report.sparePath, series.list, series.pieces.size(), header, dataStart);
+    }
     if (lostIndexes.empty()) {
         report.result = RepairReport::kWhole;
     } else if (lostIndexes.size() > 1) {
         report.result = RepairReport::kTooMany;
+    } else if (NewerThan(report.lost[0], report.checksumPath)) {
+        report.result = RepairReport::kPieceNewer;
     } else if (!report.spareOk) {
         report.result =
             report.spareFound ? RepairReport::kSpareDamaged : RepairReport::kSpareMissing;
     } else {
-        const uint64_t index = lostIndexes[0];
-        WholeFile rebuilt(pieces[index]);
-        const Sha256::Digest digest =
-            RebuildPiece(header, report.sparePath, dataStart, pieces, index, rebuilt.File());
-        if (Sha256::Hex(digest) != lines[index]->hex) {
-            report.result = RepairReport::kRebuiltDiffers;
-            return report;  // the temporary goes with `rebuilt`
-        }
-        rebuilt.Commit();
-        report.result = RepairReport::kRebuilt;
+        report.result = RepairReport::kRebuildable;
+        report.lostIndex = lostIndexes[0];
     }
     return report;
+}
+
+}  // namespace
+
+RepairReport CheckForRepair(const std::string& piecePath, bool contents) {
+    Series series;
+    ParityHeader header;
+    uint64_t dataStart = 0;
+    return Check(piecePath, contents, series, header, dataStart);
+}
+
+RepairReport Rebuild(RepairReport report) {
+    if (report.result != RepairReport::kRebuildable) return report;
+    // Read again: time may have passed since the check, a question for instance.
+    Series series;
+    ChecksumList list;
+    if (!ReadChecksumFile(report.checksumPath, list)) {
+        report.result = RepairReport::kChecksumUnreadable;
+        return report;
+    }
+    series.list = std::move(list);
+    CollectPieces(report.checksumPath, series);
+    ParityHeader header;
+    uint64_t dataStart = 0;
+    const uint64_t index = report.lostIndex;
+    if (index >= series.pieces.size() ||
+        !SpareUsable(report.sparePath, series.list, series.pieces.size(), header, dataStart)) {
+        report.result = RepairReport::kSpareDamaged;
+        return report;
+    }
+    WholeFile rebuilt(series.pieces[index]);
+    const Sha256::Digest digest =
+        RebuildPiece(header, report.sparePath, dataStart, series.pieces, index, rebuilt.File());
+    if (Sha256::Hex(digest) != series.lines[index]->hex) {
+        report.result = RepairReport::kRebuiltDiffers;
+        return report;  // the temporary goes with `rebuilt`
+    }
+    rebuilt.Commit();
+    report.result = RepairReport::kRebuilt;
+    return report;
+}
+
+RepairReport RepairSeries(const std::string& piecePath) {
+    return Rebuild(CheckForRepair(piecePath));
 }

@@ -29,13 +29,6 @@ PieceExtent MeasurePiece(const std::string& piecePath) {
     return {length, reader.Consumed()};
 }
 
-namespace {
-
-uint64_t SaturatingSum(uint64_t a, uint64_t b) {
-    return a > std::numeric_limits<uint64_t>::max() - b ? std::numeric_limits<uint64_t>::max()
-                                                        : a + b;
-}
-
 // "movie0.avi.spt" with index 0 gives "movie.avi": the split names a piece by the
 // source's title, the index, a dot, the source's extension and ".spt".
 std::string SourceNameOf(const std::string& piecePath, uint64_t index) {
@@ -53,6 +46,13 @@ std::string SourceNameOf(const std::string& piecePath, uint64_t index) {
         title.erase(title.size() - digits.size());
     }
     return extension.empty() ? title : title + "." + extension;
+}
+
+namespace {
+
+uint64_t SaturatingSum(uint64_t a, uint64_t b) {
+    return a > std::numeric_limits<uint64_t>::max() - b ? std::numeric_limits<uint64_t>::max()
+                                                        : a + b;
 }
 
 void CheckHeader(const ScannedPiece& piece, const SeriesReport& series,

@@ -35,6 +35,9 @@ struct PieceExtent {
 };
 PieceExtent MeasurePiece(const std::string& piecePath);
 
+// "movie0.avi.spt" with index 0 gives "movie.avi": the name of the split file.
+std::string SourceNameOf(const std::string& piecePath, uint64_t index);
+
 struct SeriesReport {
     std::string sourceName;  // the split file's name, as the pieces' names tell it
     uint64_t count = 0;      // the chosen piece's count and chunk size: the series'

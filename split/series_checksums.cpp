@@ -1,131 +1,188 @@
 #include "split/series_checksums.h"
 
+#include <algorithm>
+
 #include "platform/file.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
 #include "platform/path.h"
 #include "platform/whole_file.h"
-#include "split/chunk_size.h"
-#include "split/merge_engine.h"
 #include "split/parity.h"
 #include "split/piece_format.h"
 #include "split/series_check.h"
-#include "split/split_engine.h"
+#include "split/series_digest.h"
 
 namespace {
+
+constexpr char kPieceSuffix[] = ".spt";
 
 bool Exists(const std::string& path) {
     folder::FileIdentity identity;
     return folder::Identify(path, identity);
 }
 
-DigestPlan WholeFilePlan(const std::string& path) {
-    return {DigestRun{"", path, 0, UINT64_MAX}};
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// "<name>.<digits>.tmp": a temporary WholeFile made for name.
+bool IsTemporaryOf(const std::string& entry, const std::string& name) {
+    const std::string tail = ".tmp";
+    if (entry.size() <= name.size() + 1 + tail.size()) return false;
+    if (entry.compare(0, name.size(), name) != 0 || entry[name.size()] != '.') return false;
+    if (entry.compare(entry.size() - tail.size(), tail.size(), tail) != 0) return false;
+    return std::all_of(entry.begin() + name.size() + 1, entry.end() - tail.size(), IsDigit);
+}
+
+// The folder as the listing takes it: without its last separator, unless it is a root.
+std::string ListingPath(const std::string& folder) {
+    if (folder.size() > 1 && folder.back() == path::kSeparator &&
+        folder[folder.size() - 2] != ':') {
+        return folder.substr(0, folder.size() - 1);
+    }
+    return folder;
+}
+
+bool RemoveIfThere(const std::string& path, std::string& blocked) {
+    if (!Exists(path) || whole_file::Remove(path)) return true;
+    blocked = path;
+    return false;
+}
+
+// The index a piece's header holds; false when it holds no piece header.
+bool ReadIndex(const std::string& piecePath, uint64_t& index) {
+    CFile file;
+    if (!file.Open(piecePath, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary)) {
+        return false;
+    }
+    uint64_t count = 0, chunk = 0, data = 0;
+    char magic[8] = "?";
+    FileByteSource source(file);
+    PieceReader reader(source);
+    ExtractPieceHeader(reader, {index, count, chunk, data, magic});
+    return IsPieceMagic(magic);
+}
+
+// The source names a piece's name can stand for: the one its index gives first, then
+// each shorter run of trailing digits taken as the index (for a piece that no longer
+// reads, or is not there at all).
+std::vector<std::string> SourceNames(const std::string& piecePath) {
+    std::vector<std::string> names;
+    uint64_t index = 0;
+    if (ReadIndex(piecePath, index)) names.push_back(SourceNameOf(piecePath, index));
+    std::string name = path::NameOf(piecePath);
+    const std::string suffix = kPieceSuffix;
+    if (name.size() <= suffix.size() ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return names;
+    }
+    name.erase(name.size() - suffix.size());
+    const std::string title = path::TitleOf(name);
+    const std::string extension = path::ExtensionOf(name);
+    for (size_t keep = title.size(); keep > 1 && IsDigit(title[keep - 1]); --keep) {
+        const std::string stem = title.substr(0, keep - 1);
+        const std::string source = extension.empty() ? stem : stem + "." + extension;
+        if (std::find(names.begin(), names.end(), source) == names.end()) names.push_back(source);
+    }
+    return names;
 }
 
 // Each piece's line against its digest, in order.
-void Compare(const ChecksumList& list, const std::vector<std::string>& paths,
-             const std::vector<Sha256::Digest>& digests, ContentReport& report) {
-    for (size_t k = 0; k < paths.size(); ++k) {
-        const ChecksumLine* line = list.Find(path::NameOf(paths[k]));
-        if (!line) {
-            report.faults.push_back({ContentFault::kNotListed, paths[k]});
-        } else if (line->hex != Sha256::Hex(digests[k])) {
-            report.faults.push_back({ContentFault::kDiffers, paths[k]});
-        }
+void Compare(const ChecksumList& list, const std::string& path, const Sha256::Digest& digest,
+             ContentReport& report) {
+    const ChecksumLine* line = list.Find(path::NameOf(path));
+    if (!line) {
+        report.faults.push_back({ContentFault::kNotListed, path});
+    } else if (line->hex != Sha256::Hex(digest)) {
+        report.faults.push_back({ContentFault::kDiffers, path});
     }
 }
 
 // The spare, where the checksum file lists it: checked whenever it is there.
 void CheckSpare(const std::string& checksumPath, const ChecksumList& list, ContentReport& report) {
-    const std::string name = SourceNameOfChecksumFile(checksumPath) + kParitySuffix;
-    const std::string spare = path::FolderWithSeparator(checksumPath) + name;
-    if (!list.Find(name) || !Exists(spare)) return;
-    Compare(list, {spare}, {DigestFile(spare)}, report);
+    const std::string spare =
+        path::FolderWithSeparator(checksumPath) + SpareName(SourceNameOfChecksumFile(checksumPath));
+    if (!list.Find(path::NameOf(spare)) || !Exists(spare)) return;
+    Compare(list, spare, DigestFile(spare), report);
 }
 
 }  // namespace
 
-SplitChecksums::SplitChecksums(const SplitFields& fields, bool checksums, bool parity)
-    : m_fields(fields), m_bChecksums(checksums), m_bParity(parity) {}
-
-void SplitChecksums::Start() {
-    const std::string base = m_fields.m_strTargetFolder + path::NameOf(m_fields.m_strSourcePath);
-    whole_file::Remove(base + kChecksumSuffix);
-    whole_file::Remove(base + kParitySuffix);
-    if (!m_bChecksums) return;
-    m_nChunk = ChunkBytes(*m_fields.m_fChunkBytes);
-    CFile source;
-    CFileException error(CFileException::none, 0);
-    if (!source.Open(m_fields.m_strSourcePath, CFile::modeRead | CFile::shareDenyWrite, &error)) {
-        error.m_strFileName = m_fields.m_strSourcePath;
-        throw error;
-    }
-    const uint64_t length = source.GetLength();
-    const uint64_t count = length / m_nChunk + (length % m_nChunk != 0 ? 1 : 0);
-    std::vector<DigestPlan> pieces;
-    for (uint64_t i = 0; i < count; ++i) {
-        const uint64_t size = i + 1 < count ? m_nChunk : length - m_nChunk * i;
-        pieces.push_back({DigestRun{WritePieceHeader(i, count, m_nChunk, size),
-                                    m_fields.m_strSourcePath, i * m_nChunk, size}});
-    }
-    // Two threads: each digest costs more than the kernel's copy of the same bytes.
-    m_pieces = std::make_unique<BackgroundDigests>(std::move(pieces));
-    m_whole = std::make_unique<BackgroundDigests>(
-        std::vector<DigestPlan>{{DigestRun{"", m_fields.m_strSourcePath, 0, length}}});
+std::string ChecksumFileName(const std::string& sourceName) {
+    return sourceName + kChecksumSuffix;
 }
 
-void SplitChecksums::Finish() {
-    if (!m_bChecksums || !m_pieces) return;
-    const std::vector<Sha256::Digest> pieces = m_pieces->Join();
-    const std::string name = path::NameOf(m_fields.m_strSourcePath);
-    std::vector<ChecksumLine> lines;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        lines.push_back({Sha256::Hex(pieces[i]), path::NameOf(PieceName(m_fields, i))});
+std::string SpareName(const std::string& sourceName) {
+    return sourceName + kParitySuffix;
+}
+
+bool ClearSeriesFiles(const std::string& folder, const std::string& sourceName,
+                      std::string& blocked) {
+    const std::string names[] = {ChecksumFileName(sourceName), SpareName(sourceName)};
+    for (const std::string& name : names) {
+        if (!RemoveIfThere(folder + name, blocked)) return false;
     }
-    lines.push_back({Sha256::Hex(m_whole->Join()[0]), name});
-    const std::string base = m_fields.m_strTargetFolder + name;
-    if (m_bParity) {
-        WholeFile spare(base + kParitySuffix);
-        const Sha256::Digest digest = WriteParity(m_fields.m_strSourcePath, m_nChunk, spare.File());
+    std::vector<folder::Entry> entries;
+    if (!folder::List(ListingPath(folder), entries)) return true;  // a new folder holds none
+    for (const folder::Entry& entry : entries) {
+        if (entry.isDirectory) continue;
+        for (const std::string& name : names) {
+            if (IsTemporaryOf(entry.name, name) && !RemoveIfThere(folder + entry.name, blocked)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void WriteSeriesFiles(const std::string& folder, const std::string& sourceName,
+                      std::vector<ChecksumLine> lines, CFile* spareSource, uint64_t chunkSize) {
+    if (spareSource) {
+        WholeFile spare(folder + SpareName(sourceName));
+        const Sha256::Digest digest = WriteParity(*spareSource, chunkSize, spare.File());
         spare.Commit();
-        lines.push_back({Sha256::Hex(digest), name + kParitySuffix});
+        lines.push_back({Sha256::Hex(digest), SpareName(sourceName)});
     }
-    WholeFile checksums(base + kChecksumSuffix);
+    WholeFile checksums(folder + ChecksumFileName(sourceName));
     const std::string text = FormatChecksums(lines);
     checksums.File().Write(text.data(), text.size());
     checksums.Commit();
 }
 
-void MergeCheck::Start(const MergeState& state) {
-    m_arrPieces = state.m_arrPieces;
-    std::vector<DigestPlan> pieces;
-    DigestPlan whole;
-    for (size_t k = 0; k < m_arrPieces.size(); ++k) {
-        pieces.push_back(WholeFilePlan(m_arrPieces[k]));
-        whole.push_back(
-            {"", m_arrPieces[k], MeasurePiece(m_arrPieces[k]).dataStart, state.PieceSize(k)});
+std::string SeriesChecksumPath(const std::string& piecePath) {
+    const std::string folder = path::FolderWithSeparator(piecePath);
+    const std::vector<std::string> sources = SourceNames(piecePath);
+    for (const std::string& source : sources) {
+        const std::string candidate = folder + ChecksumFileName(source);
+        if (Exists(candidate)) return candidate;
     }
-    m_pieces = std::make_unique<BackgroundDigests>(std::move(pieces));
-    m_whole = std::make_unique<BackgroundDigests>(std::vector<DigestPlan>{whole});
+    return sources.empty() ? std::string() : folder + ChecksumFileName(sources[0]);
 }
 
-ContentReport MergeCheck::Finish() {
-    ContentReport report;
-    if (!m_pieces) return report;
-    Compare(m_list, m_arrPieces, m_pieces->Join(), report);
-    const ChecksumLine* whole = m_list.Find(SourceNameOfChecksumFile(m_strChecksumPath));
-    report.wholeListed = whole != nullptr;
-    report.wholeMatches = whole && whole->hex == Sha256::Hex(m_whole->Join()[0]);
-    return report;
+SeriesChecksumFile FindSeriesChecksumFile(const std::string& piecePath) {
+    SeriesChecksumFile file;
+    file.path = SeriesChecksumPath(piecePath);
+    if (file.path.empty() || !Exists(file.path)) return file;
+    file.state = ReadChecksumFile(file.path, file.list) ? SeriesChecksumFile::kFound
+                                                        : SeriesChecksumFile::kUnreadable;
+    return file;
+}
+
+void MergeCheck::Piece(const std::string& path, const Sha256::Digest& digest) {
+    Compare(m_file.list, path, digest, m_report);
+}
+
+const ContentReport& MergeCheck::Finish() {
+    const ChecksumLine* whole = m_file.list.Find(SourceNameOfChecksumFile(m_file.path));
+    m_report.wholeListed = whole != nullptr;
+    m_report.wholeMatches = whole && whole->hex == Sha256::Hex(m_whole.Final());
+    return m_report;
 }
 
 ContentReport CheckContents(const std::string& checksumPath, const ChecksumList& list,
                             const std::vector<std::string>& piecePaths) {
     ContentReport report;
-    std::vector<Sha256::Digest> digests;
-    for (const std::string& piece : piecePaths) digests.push_back(DigestFile(piece));
-    Compare(list, piecePaths, digests, report);
+    for (const std::string& piece : piecePaths) Compare(list, piece, DigestFile(piece), report);
     CheckSpare(checksumPath, list, report);
     return report;
 }

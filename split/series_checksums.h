@@ -1,36 +1,44 @@
-// The checksum file and the spare with a split, and the check of pieces against the
-// checksum file with a merge or on their own.
+// The checksum file and the spare of a series: cleared and written by the split,
+// found and checked by the merge, verify and repair.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/sha256.h"
 #include "split/checksum_file.h"
-#include "split/series_digest.h"
 
-struct MergeState;
-struct SplitFields;
+class CFile;
 
-class SplitChecksums {
-  public:
-    // With neither, the split only clears the series' old files.
-    SplitChecksums(const SplitFields& fields, bool checksums, bool parity);
-    // When the split starts writing pieces (its chunk size known): removes the series'
-    // old checksum file and spare, which would describe the pieces about to be replaced,
-    // and starts digesting the source beside the copy.
-    void Start();
-    // After the last piece: writes the spare, then the checksum file, each whole or not
-    // at all. File errors raise CFileException.
-    void Finish();
+// The names a series' own files take beside its pieces, for the source's name.
+std::string ChecksumFileName(const std::string& sourceName);
+std::string SpareName(const std::string& sourceName);
 
-  private:
-    const SplitFields& m_fields;
-    bool m_bChecksums, m_bParity;
-    uint64_t m_nChunk = 0;
-    std::unique_ptr<BackgroundDigests> m_pieces, m_whole;
+// Removes the checksum file and the spare of sourceName's series from the folder
+// (which ends with the separator), and the temporaries they were written through.
+// False, with the one that stays, when one of them cannot be removed.
+bool ClearSeriesFiles(const std::string& folder, const std::string& sourceName,
+                      std::string& blocked);
+
+// After the last piece: the spare (read through the source the pieces came from, still
+// held open, when wanted), then the checksum file with its line last; each appears
+// whole or not at all. File errors raise CFileException.
+void WriteSeriesFiles(const std::string& folder, const std::string& sourceName,
+                      std::vector<ChecksumLine> lines, CFile* spareSource, uint64_t chunkSize);
+
+// The checksum file of a piece's own series: "<source>.sha256" beside it, the source
+// named as the piece's name and index tell. Only that file, never another one.
+struct SeriesChecksumFile {
+    enum State { kNone, kFound, kUnreadable };  // kUnreadable: cannot be opened or too large
+    State state = kNone;
+    std::string path;  // for kNone the name it would have
+    ChecksumList list;
 };
+// A failed read raises CFileException.
+SeriesChecksumFile FindSeriesChecksumFile(const std::string& piecePath);
+// Its path alone, read or not; empty for a name that is no piece's.
+std::string SeriesChecksumPath(const std::string& piecePath);
 
 // A piece, or the spare, that does not hold what the checksum file says.
 struct ContentFault {
@@ -46,21 +54,23 @@ struct ContentReport {
     bool ok() const { return faults.empty() && (!wholeListed || wholeMatches); }
 };
 
-// The merge's check: the collected pieces, and their joined data, digested beside
-// the copy.
+// The merge's check, fed by the merge with the very bytes it reads and writes.
 class MergeCheck {
   public:
-    MergeCheck(std::string checksumPath, ChecksumList list)
-        : m_strChecksumPath(std::move(checksumPath)), m_list(std::move(list)) {}
-    // When the copy starts: the scan has collected the pieces.
-    void Start(const MergeState& state);
-    ContentReport Finish();
+    explicit MergeCheck(SeriesChecksumFile file) : m_file(std::move(file)) {}
+    const SeriesChecksumFile& File() const { return m_file; }
+    // The joined data, as written to the output.
+    Sha256& Whole() { return m_whole; }
+    // One piece's file as read, header and data.
+    void Piece(const std::string& path, const Sha256::Digest& digest);
+    // Once, after the last piece.
+    const ContentReport& Finish();
+    const ContentReport& Report() const { return m_report; }
 
   private:
-    std::string m_strChecksumPath;
-    ChecksumList m_list;
-    std::vector<std::string> m_arrPieces;
-    std::unique_ptr<BackgroundDigests> m_pieces, m_whole;
+    SeriesChecksumFile m_file;
+    Sha256 m_whole;
+    ContentReport m_report;
 };
 
 // verify's check: every piece read whole, and the spare where it lies beside them.

@@ -3,9 +3,13 @@
 #include "platform/file.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
+#include "platform/path.h"
+#include "platform/sha256.h"
+#include "platform/text.h"
 #include "split/block_copy.h"
 #include "split/chunk_size.h"
 #include "split/piece_format.h"
+#include "split/series_checksums.h"
 #include "split/split_texts.h"
 
 namespace {
@@ -16,7 +20,7 @@ struct Series {
     uint64_t count;   // n
 };
 
-Outcome Refuse(EngineNotifications& notify, const char* text) {
+Outcome Refuse(EngineNotifications& notify, const std::string& text) {
     notify.ShowMessage(text);
     return Outcome::Refused(text);
 }
@@ -46,8 +50,14 @@ Outcome TakeChunkSize(SplitFields& fields, uint64_t length, EngineNotifications&
     return Outcome::Done();
 }
 
+// The digests of the pieces and of the source, taken from the bytes the pieces get.
+struct Digests {
+    Sha256 whole;
+    std::vector<ChecksumLine> lines;
+};
+
 void WritePiece(CFile& source, const SplitFields& fields, const Series& series, uint64_t index,
-                uint64_t dataSize, BlockCopier& copier) {
+                uint64_t dataSize, BlockCopier& copier, Digests* digests) {
     std::string name = PieceName(fields, index);
     CFile piece;
     CFileException error(CFileException::none, 0);
@@ -61,19 +71,28 @@ void WritePiece(CFile& source, const SplitFields& fields, const Series& series, 
     }
     std::string header = WritePieceHeader(index, series.count, series.chunk, dataSize);
     piece.Write(header.data(), header.size());
-    copier.Copy(dataSize, source, piece);
+    if (digests) {
+        Sha256 digest;
+        digest.Update(header.data(), header.size());
+        copier.CopyDigesting(dataSize, source, piece, digest, &digests->whole);
+        digests->lines.push_back({Sha256::Hex(digest.Final()), path::NameOf(name)});
+    } else {
+        copier.Copy(dataSize, source, piece);
+    }
     piece.Close();
 }
 
 void WriteSeries(CFile& source, const SplitFields& fields, const Series& series,
-                 EngineNotifications& notify) {
+                 EngineNotifications& notify, Digests* digests) {
     const uint64_t full = series.length / series.chunk;
     const uint64_t rest = series.length % series.chunk;
     BlockCopier copier(notify);
     notify.SetProgressRange(1, static_cast<uint32_t>(series.length / kSplitBlockSize % 65536));
     source.Seek(0, CFile::begin);
-    for (uint64_t i = 0; i < full; ++i) WritePiece(source, fields, series, i, series.chunk, copier);
-    if (rest != 0) WritePiece(source, fields, series, full, rest, copier);
+    for (uint64_t i = 0; i < full; ++i) {
+        WritePiece(source, fields, series, i, series.chunk, copier, digests);
+    }
+    if (rest != 0) WritePiece(source, fields, series, full, rest, copier, digests);
 }
 
 }  // namespace
@@ -83,7 +102,8 @@ std::string PieceName(const SplitFields& fields, uint64_t index) {
            fields.m_strSourceExt + ".spt";
 }
 
-Outcome SplitFile(CFile& source, SplitFields& fields, EngineNotifications& notify) {
+Outcome SplitFile(CFile& source, SplitFields& fields, EngineNotifications& notify,
+                  const SplitChecks& checks) {
     const uint64_t length = source.GetLength();
     Outcome chunkSize = TakeChunkSize(fields, length, notify);
     if (!chunkSize.ok()) return chunkSize;
@@ -96,8 +116,20 @@ Outcome SplitFile(CFile& source, SplitFields& fields, EngineNotifications& notif
     if (!folder::Create(fields.m_strTargetFolder) && !notify.AskYesNo(split_text::kFolderExists)) {
         return Outcome::Refused(split_text::kFolderNotReused);
     }
+    const std::string sourceName = path::NameOf(fields.m_strSourcePath);
+    std::string blocked;
+    if (!ClearSeriesFiles(fields.m_strTargetFolder, sourceName, blocked)) {
+        return Refuse(notify,
+                      split_text::Format(split_text::kCannotClearOld, text::ForDisplay(blocked)));
+    }
     const Series series{length, chunk, length / chunk + (length % chunk != 0 ? 1 : 0)};
-    WriteSeries(source, fields, series, notify);
+    Digests digests;
+    WriteSeries(source, fields, series, notify, checks.checksums ? &digests : nullptr);
+    if (checks.checksums) {
+        digests.lines.push_back({Sha256::Hex(digests.whole.Final()), sourceName});
+        WriteSeriesFiles(fields.m_strTargetFolder, sourceName, std::move(digests.lines),
+                         checks.spare ? &source : nullptr, chunk);
+    }
     source.Close();
     notify.OpenFolder(fields.m_strTargetFolder);
     return Outcome::Done();

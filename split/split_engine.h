@@ -24,6 +24,13 @@ struct SplitFields {
     std::optional<float> m_fChunkBytes;
 };
 
+// What a split writes beside its pieces: "<source name>.sha256", the SHA-256 of every
+// piece and of the whole source, and, with it, the spare "<source name>.parity".
+struct SplitChecks {
+    bool checksums = true;
+    bool spare = false;  // only with the checksum file, which lists it
+};
+
 // The progress unit: one block of a piece, a short tail counting as one.
 constexpr uint32_t kSplitBlockSize = 10240;
 
@@ -31,7 +38,10 @@ constexpr uint32_t kSplitBlockSize = 10240;
 std::string PieceName(const SplitFields& fields, uint64_t index);
 
 // The split. Reads the fields after notify.UpdateData(), which may change them.
-// File errors (a source that is not open, a piece that cannot be created or
-// written, a source that cannot be read) are raised as CFileException; the pieces
-// written before stay in place.
-Outcome SplitFile(CFile& source, SplitFields& fields, EngineNotifications& notify);
+// Before the first piece it removes the series' old checksum file and spare, which
+// would describe other pieces; after the last it writes what checks asks for, from the
+// bytes it wrote, and only then closes the source. File errors (a source that is not
+// open, a file that cannot be created or written, a source that cannot be read) are
+// raised as CFileException; the pieces written before stay in place.
+Outcome SplitFile(CFile& source, SplitFields& fields, EngineNotifications& notify,
+                  const SplitChecks& checks = SplitChecks());

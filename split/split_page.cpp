@@ -52,6 +52,7 @@ bool CMyPropertyPage1::OnInitDialog() {
     m_progress.Create(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
     m_progress.SetPos(0);
     CheckRadioButton(IDC_SPLIT_BY_SIZE, IDC_SPLIT_BY_PARTS, IDC_SPLIT_BY_SIZE);
+    CheckDlgButton(IDC_SPLIT_WITH_SPARE, BST_UNCHECKED);
     GetDlgItem(IDC_SPLIT_RUN).EnableWindow(false);
     m_strSourcePath.clear();
     m_strTargetFolder.clear();
@@ -102,7 +103,9 @@ void CMyPropertyPage1::OnBrowseTarget() {
 void CMyPropertyPage1::OnSplit() {
     EnginePageNotifications notify(*this, m_progress,
                                    EnginePageNotifications::MessageBoxKind::kPage);
-    SplitFile(m_fileSource, *this, notify);
+    SplitChecks checks;
+    checks.spare = IsDlgButtonChecked(IDC_SPLIT_WITH_SPARE) == BST_CHECKED;
+    SplitFile(m_fileSource, *this, notify, checks);
 }
 
 void CMyPropertyPage1::OnByChunkSize() {

@@ -11,11 +11,13 @@ extern const char kChunkLargerThanSource[];
 extern const char kFolderExists[];
 extern const char kNoParts[];
 extern const char kEmptySourceByParts[];
+extern const char kCannotClearOld[];  // %s = the old checksum file or spare
 
 // Shown by the merge.
 extern const char kWrongFile[];
 extern const char kMissingPieces[];
 extern const char kOutputIsPiece[];
+extern const char kOutputIsSeriesFile[];
 
 // Why a run ended where the window says nothing; the terminal prints these.
 extern const char kNoChunkSizeYet[];
@@ -24,6 +26,13 @@ extern const char kOutputPathTooShort[];
 extern const char kCannotCreateOutput[];  // %s = the output path
 extern const char kCannotListFolder[];    // %s = the piece folder
 extern const char kTooManyPieces[];
+extern const char kNotTheOriginal[];
+// Shown by the checked merge of the Merge page.
+extern const char kChecksumUnreadable[];  // %s = the checksum file
+extern const char kAskRebuild[];          // %s = the lost piece's name
+extern const char kRebuildFailed[];       // %s = the lost piece's name
+extern const char kPiecesLost[];          // %s = the missing pieces' names, a line each
+extern const char kPiecesDamaged[];       // %s = the damaged pieces' names, a line each
 extern const char kCannotListSeries[];  // %s = the piece folder; the series check
 
 // The text with its first "%s" replaced by value.

@@ -233,6 +233,10 @@ class SplitScenario : public Scenario {
     std::vector<std::string> CheckFinished() const override {
         std::vector<std::string> problems = CheckOthers();
         if (!fs::exists(Checksums())) problems.push_back("no checksum file");
+        // The rerun clears what a killed one left of the series' old files.
+        for (const std::string& n : Names(m_pieces)) {
+            if (n.rfind("movie.bin.sha256.", 0) == 0) problems.push_back("a temporary left: " + n);
+        }
         for (size_t i = 0; i < m_expected.size(); ++i) {
             if (Read(Piece(i)) != m_expected[i]) {
                 problems.push_back("piece " + std::to_string(i) + " is not whole");

@@ -32,6 +32,24 @@ class MergePageTest : public PageTest {
         }
     }
 
+    // The checksum file and the spare the split would leave beside that series.
+    void WriteChecksums(const fs::path& folder, const std::string& source, unsigned chunk) {
+        const unsigned count = static_cast<unsigned>((source.size() + chunk - 1) / chunk);
+        std::string spare(chunk, '\0');
+        std::string lines = "# a comment\n";
+        for (unsigned i = 0; i < count; ++i) {
+            const std::string data = source.substr(i * chunk, chunk);
+            for (size_t k = 0; k < data.size(); ++k) spare[k] ^= data[k];
+            lines += Sha256Hex(PieceBytes(i, count, chunk, data)) + "  movie" + std::to_string(i) +
+                     ".avi.spt\n";
+        }
+        spare = "quillet-parity\n1\n" + std::to_string(count) + "\n" + std::to_string(chunk) +
+                "\n" + std::to_string(source.size()) + "\n" + spare;
+        ASSERT_TRUE(WriteBytes(folder / L"movie.avi.parity", spare));
+        lines += Sha256Hex(source) + "  movie.avi\n" + Sha256Hex(spare) + "  movie.avi.parity\n";
+        ASSERT_TRUE(WriteBytes(folder / L"movie.avi.sha256", lines));
+    }
+
     bool ChoosePiece(const fs::path& piece) {
         return ChooseFileWith(IDC_MERGE_BROWSE_PIECE, piece);
     }
@@ -102,6 +120,45 @@ TEST_F(MergePageTest, ASeriesWithAMissingPieceIsRefusedAndTheOutputStaysEmpty) {
     ASSERT_TRUE(ChoosePiece(pieces / L"movie0.avi.spt"));
     ASSERT_TRUE(ChooseOutput(output));
     ExpectMessageAndEmptyOutput(L"缺少文件,无法合并!", output);
+}
+
+TEST_F(MergePageTest, AFlippedByteIsNamedAndTheOutputIsCalledNotTheOriginal) {
+    const std::string source = Pattern(3 * 30000 + 12345);
+    const fs::path pieces = m_folder / L"pieces";
+    WriteSeries(pieces, source, 30000);
+    WriteChecksums(pieces, std::string(source).replace(40000, 1, 1, '!'), 30000);
+    fs::remove(pieces / L"movie.avi.parity");  // else the window offers to rebuild the piece
+    const fs::path output = m_folder / L"movie.avi";
+    ASSERT_TRUE(ChoosePiece(pieces / L"movie0.avi.spt"));
+    ASSERT_TRUE(ChooseOutput(output));
+    MessageBoxInfo box = PressAndReadBox(IDC_MERGE_RUN);
+    ASSERT_NE(box.window, nullptr) << "no message box";
+    EXPECT_EQ(box.text, L"以下分割文件已损坏:\nmovie1.avi.spt\n合并结果不是原文件!");
+    EXPECT_EQ(box.icon, IconKind::kExclamation);
+    EXPECT_TRUE(AnswerMessageBox(box.window, IDOK));
+    EXPECT_TRUE(ReadBytes(output) == source) << "the output holds what the pieces hold";
+    EXPECT_TRUE(Recorder().Entries().empty()) << "a damaged merge opens no folder";
+}
+
+TEST_F(MergePageTest, AMissingPieceIsRebuiltFromTheSpareOnYesAndTheJoinIsTheOriginal) {
+    const std::string source = Pattern(3 * 30000 + 12345);
+    const fs::path pieces = m_folder / L"pieces";
+    WriteSeries(pieces, source, 30000);
+    WriteChecksums(pieces, source, 30000);
+    const std::string lost = ReadBytes(pieces / L"movie1.avi.spt");
+    fs::remove(pieces / L"movie1.avi.spt");
+    const fs::path output = m_folder / L"movie.avi";
+    ASSERT_TRUE(ChoosePiece(pieces / L"movie0.avi.spt"));
+    ASSERT_TRUE(ChooseOutput(output));
+    MessageBoxInfo box = PressAndReadBox(IDC_MERGE_RUN);
+    ASSERT_NE(box.window, nullptr) << "no question";
+    EXPECT_EQ(box.text, L"分割文件 movie1.avi.spt 缺失或已损坏。\n用恢复文件重建它吗?");
+    EXPECT_THAT(box.buttons, ::testing::ElementsAre(IDYES, IDNO));
+    Photograph(L"merge-rebuild-question.bmp");
+    ASSERT_TRUE(AnswerMessageBox(box.window, IDYES));
+    EXPECT_TRUE(SameFolder(OpenedByShell(), m_folder.wstring()));
+    EXPECT_TRUE(ReadBytes(pieces / L"movie1.avi.spt") == lost) << "the piece came back otherwise";
+    EXPECT_EQ(Sha256Hex(ReadBytes(output)), Sha256Hex(source));
 }
 
 TEST_F(MergePageTest, TheOutputPickerOffersThePieceNameWithoutItsLastExtension) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 // clang-format off
 #include <windows.h>
+#include <bcrypt.h>
 #include <commctrl.h>
 // clang-format on
 
@@ -56,6 +57,30 @@ inline std::string PieceBytes(unsigned index, unsigned count, unsigned chunk,
                               const std::string& data) {
     return std::to_string(index) + "\n" + std::to_string(count) + "\n" + std::to_string(chunk) +
            "\n" + std::to_string(data.size()) + "\nqkvspt$\n" + data;
+}
+
+// SHA-256 in hex through BCrypt, which the program does not hash with.
+inline std::string Sha256Hex(const std::string& bytes) {
+    BCRYPT_ALG_HANDLE algorithm = nullptr;
+    BCRYPT_HASH_HANDLE hash = nullptr;
+    UCHAR digest[32] = {};
+    if (BCryptOpenAlgorithmProvider(&algorithm, BCRYPT_SHA256_ALGORITHM, nullptr, 0) != 0) {
+        return "no BCrypt";
+    }
+    BCryptCreateHash(algorithm, &hash, nullptr, 0, nullptr, 0, 0);
+    BCryptHashData(hash, reinterpret_cast<PUCHAR>(const_cast<char*>(bytes.data())),
+                   static_cast<ULONG>(bytes.size()), 0);
+    BCryptFinishHash(hash, digest, sizeof digest, 0);
+    BCryptDestroyHash(hash);
+    BCryptCloseAlgorithmProvider(algorithm, 0);
+    std::string hex;
+    for (UCHAR b : digest) hex += "0123456789abcdef"[b >> 4], hex += "0123456789abcdef"[b & 15];
+    return hex;
+}
+
+// The line a sha256sum check file holds for the file.
+inline std::string ChecksumLineOf(const fs::path& file) {
+    return Sha256Hex(ReadBytes(file)) + "  " + file.filename().string() + "\n";
 }
 
 // True when another program cannot open the file for writing, as while the page holds it.

@@ -77,6 +77,7 @@ TEST_F(SplitPageTest, FirstDisplayShowsTheDefaultsWithSplitDisabledAndAnEmptyBar
     EXPECT_EQ(Text(IDC_SPLIT_SOURCE_MB), L"0");
     EXPECT_TRUE(IsControlChecked(m_page, IDC_SPLIT_BY_SIZE));
     EXPECT_FALSE(IsControlChecked(m_page, IDC_SPLIT_BY_PARTS));
+    EXPECT_FALSE(IsControlChecked(m_page, IDC_SPLIT_WITH_SPARE));
     EXPECT_FALSE(IsControlEnabled(m_page, IDC_SPLIT_RUN));
     HWND bar = ProgressBarOf(m_page);
     ASSERT_NE(bar, nullptr);
@@ -209,6 +210,13 @@ TEST_F(SplitPageTest, ASplitWritesThePiecesFillsTheBarAndOpensTheFolder) {
         EXPECT_TRUE(ReadBytes(piece) == expected[i]) << piece.string() << " differs";
     }
     EXPECT_FALSE(IsHeldOpen(movie)) << "a finished split lets go of its source";
+    const std::string lines = ReadBytes(pieces / L"movie.avi.sha256");
+    for (int i = 0; i < 3; ++i) {
+        const std::string line = Sha256Hex(expected[i]) + "  movie" + std::to_string(i) + ".avi.spt\n";
+        EXPECT_NE(lines.find(line), std::string::npos) << lines;
+    }
+    EXPECT_NE(lines.find(ChecksumLineOf(movie)), std::string::npos) << lines;
+    EXPECT_FALSE(fs::exists(pieces / L"movie.avi.parity")) << "the spare is asked for each start";
 
     HWND bar = ProgressBarOf(m_page);
     EXPECT_EQ(ProgressMax(bar), 488);
@@ -237,6 +245,12 @@ TEST_F(SplitPageTest, AnExistingFolderIsKeptOnNoAndReusedOnYes) {
     EXPECT_TRUE(Recorder().Entries().empty()) << "no folder opens after No";
     EXPECT_TRUE(IsHeldOpen(movie)) << "No keeps the source for another try";
 
+    // An older series' checksum file and spare, which must not outlive its pieces.
+    ASSERT_TRUE(WriteBytes(pieces / L"movie.avi.sha256", "old checksums"));
+    ASSERT_TRUE(WriteBytes(pieces / L"movie.avi.parity", "old spare"));
+    ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_WITH_SPARE));
+    ASSERT_TRUE(
+        WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_WITH_SPARE); }, kPatienceMs));
     box = PressAndReadBox(IDC_SPLIT_RUN);
     ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(box.text, L"目录已存在,覆盖吗?");
@@ -245,6 +259,16 @@ TEST_F(SplitPageTest, AnExistingFolderIsKeptOnNoAndReusedOnYes) {
     EXPECT_EQ(fs::file_size(pieces / L"movie0.avi.spt"), 2097152u + 28);
     EXPECT_EQ(fs::file_size(pieces / L"movie1.avi.spt"), 1048576u + 28);
     EXPECT_EQ(ReadBytes(pieces / L"notes.txt"), "not a piece");
+    const std::string lines = ReadBytes(pieces / L"movie.avi.sha256");
+    for (const wchar_t* name : {L"movie0.avi.spt", L"movie1.avi.spt", L"movie.avi.parity"}) {
+        EXPECT_NE(lines.find(ChecksumLineOf(pieces / name)), std::string::npos) << lines;
+    }
+    // The spare is the two pieces' data, each padded to the chunk, added up bit by bit.
+    const std::string source = ReadBytes(movie);
+    std::string spare = source.substr(0, 2097152);
+    for (size_t i = 2097152; i < source.size(); ++i) spare[i - 2097152] ^= source[i];
+    EXPECT_TRUE(ReadBytes(pieces / L"movie.avi.parity") ==
+                "quillet-parity\n1\n2\n2097152\n" + std::to_string(source.size()) + "\n" + spare);
 }
 
 // A file of zeros that takes no time to make: a long split without a long set-up.

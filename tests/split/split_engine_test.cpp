@@ -3,7 +3,9 @@
 #include <cmath>
 #include <filesystem>
 
+#include "common/folder_names.h"
 #include "platform/file_exception.h"
+#include "platform/sha256.h"
 #include "split/piece_format.h"
 #include "split/split_texts.h"
 #include "split_fixture.h"
@@ -130,11 +132,39 @@ TEST_F(SplitEngineTest, ExistingFolderIsReusedOnlyOnYes) {
     EXPECT_TRUE(source.IsOpen());
     EXPECT_EQ(dir.ReadFile("a/a0.txt.spt"), std::string(3000000, 'x'));
 
+    // An older series' checksum file that cannot go: refused before any piece.
+    fs::create_directory(dir.Join("a/a.txt.sha256"));
+    Recorder blocked;
+    blocked.answerYes = true;
+    EXPECT_EQ(Split(f, blocked).status, Outcome::kRefused);
+    EXPECT_EQ(blocked.Calls()[3], "message " + split_text::Format(split_text::kCannotClearOld,
+                                                                  dir.Join("a/a.txt.sha256")));
+    EXPECT_EQ(dir.ReadFile("a/a0.txt.spt"), std::string(3000000, 'x'));
+    fs::remove(dir.Join("a/a.txt.sha256"));
+
+    // The older series' files and their temporaries give way to the new ones.
+    for (const char* old :
+         {"a.txt.sha256", "a.txt.parity", "a.txt.sha256.0.tmp", "a.txt.parity.12.tmp"}) {
+        dir.WriteFile(std::string("a/") + old, "old");
+    }
+    dir.WriteFile("a/a.txt.sha256.x.tmp", "not ours");
     Recorder yes;
     yes.answerYes = true;
     EXPECT_TRUE(Split(f, yes).ok());
     EXPECT_EQ(fs::file_size(PieceName(f, 0)), 2097152u + 28u);  // truncated, then rewritten
     EXPECT_EQ(dir.ReadFile("a/keep.txt"), "keep");
+    EXPECT_EQ(NamesIn(f.m_strTargetFolder),
+              (std::vector<std::string>{"a.txt.sha256", "a.txt.sha256.x.tmp", "a0.txt.spt",
+                                        "a1.txt.spt", "keep.txt"}));
+    const std::string lines = dir.ReadFile("a/a.txt.sha256");
+    for (int i = 0; i < 2; ++i) {
+        const std::string piece = Read(PieceName(f, i));
+        Sha256 digest;
+        digest.Update(piece.data(), piece.size());
+        EXPECT_NE(
+            lines.find(Sha256::Hex(digest.Final()) + "  a" + std::to_string(i) + ".txt.spt\n"),
+            std::string::npos);
+    }
 }
 
 TEST_F(SplitEngineTest, FailedExchangeUsesThePreviousChunkSizeOnly) {

@@ -67,6 +67,8 @@ inline std::string Pattern(size_t size, uint32_t seed = 1) {
 
 class SplitMergeTest : public ::testing::Test {
   protected:
+    SplitChecks checks;  // what the splits of Split and SplitNew write beside the pieces
+
     // The fields the page would hold after choosing dir/name as the source.
     SplitFields FieldsFor(const std::string& name) const {
         SplitFields f;
@@ -82,7 +84,7 @@ class SplitMergeTest : public ::testing::Test {
             EXPECT_TRUE(source.Open(f.m_strSourcePath,
                                     CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary));
         }
-        return SplitFile(source, f, notify);
+        return SplitFile(source, f, notify, checks);
     }
 
     // Splits a new source of the given bytes; mode 0 when parts is given.
