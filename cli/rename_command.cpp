@@ -10,7 +10,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
-#include "cli/journal_store.h"
+#include "rename/journal_store.h"
 #include "cli/terminal.h"
 #include "platform/file_exception.h"
 #include "platform/framework_texts.h"

@@ -5,7 +5,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
-#include "cli/journal_store.h"
+#include "rename/journal_store.h"
 #include "cli/terminal.h"
 #include "platform/path.h"
 #include "rename/rename_undo.h"
