@@ -56,7 +56,8 @@ PROPSHEETHEADERW CPropertySheet::BuildHeader(HWND owner, DWORD extraFlags) {
     m_wstrCaption = wide::FromCp936(m_strCaption);
     PROPSHEETHEADERW header = {};
     header.dwSize = sizeof(header);
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | m_nTitleStyle | extraFlags;
+    header.dwFlags =
+        PSH_PROPSHEETPAGE | PSH_USECALLBACK | m_nTitleStyle | m_dwHeaderFlags | extraFlags;
     header.hwndParent = owner;
     header.hInstance = AfxGetApp()->m_hInstance;
     header.pszCaption = m_wstrCaption.c_str();
