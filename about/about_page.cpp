@@ -1,5 +1,6 @@
 #include "about/about_page.h"
 
+#include "about/link_focus.h"
 #include "app/framework/chinese_font.h"
 #include "app/framework/paint_dc.h"
 #include "app/framework/shell_open.h"
@@ -32,6 +33,12 @@ const CRuntimeClass CMyPropertyPage5::classCMyPropertyPage5 = {
 
 CMyPropertyPage5::CMyPropertyPage5() : CPropertyPage(IDD_ABOUT_PAGE) {}
 
+bool CMyPropertyPage5::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    m_hLinkFocus = link_focus::Create(m_hWnd);
+    return true;
+}
+
 bool CMyPropertyPage5::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
         case WM_PAINT:
@@ -44,6 +51,12 @@ bool CMyPropertyPage5::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
         case WM_LBUTTONDOWN:
             OnLButtonDown(static_cast<UINT>(wParam), PointFrom(lParam));
             return false;
+        case link_focus::kKeyMessage:
+            OnLinkKey(static_cast<UINT>(wParam));
+            return true;
+        case link_focus::kFocusMessage:
+            Invalidate();
+            return true;
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) != m_hWnd) return false;
             result = TRUE;
@@ -72,6 +85,33 @@ void CMyPropertyPage5::OnPaint() {
         if (i + 1 < about_links::kCount) dc.SetBkColor(kCellColour);
     }
     if (previousFont) ::SelectObject(dc.m_hDC, previousFont);
+    if (m_hLinkFocus && ::GetFocus() == m_hLinkFocus) {
+        RECT focus = m_rcLink[m_nFocusLink];
+        ::InflateRect(&focus, 1, 1);
+        ::DrawFocusRect(dc.m_hDC, &focus);
+    }
+}
+
+// The arrows walk the links as they are read, and stop at either end; Enter and Space open
+// the link the focus rectangle is on.
+void CMyPropertyPage5::OnLinkKey(UINT key) {
+    switch (key) {
+        case VK_UP:
+        case VK_LEFT:
+            if (m_nFocusLink > 0) --m_nFocusLink;
+            break;
+        case VK_DOWN:
+        case VK_RIGHT:
+            if (m_nFocusLink + 1 < about_links::kCount) ++m_nFocusLink;
+            break;
+        case VK_RETURN:
+        case VK_SPACE:
+            ShellOpen(about_links::kLinks[m_nFocusLink].address);
+            return;
+        default:
+            return;
+    }
+    Invalidate();
 }
 
 void CMyPropertyPage5::OnMouseMove(UINT /*flags*/, POINT point) {

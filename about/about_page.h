@@ -17,6 +17,7 @@ class CMyPropertyPage5 : public CPropertyPage {
     RECT m_rcLink[about_links::kCount] = {};
 
   protected:
+    bool OnInitDialog() override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
@@ -24,8 +25,12 @@ class CMyPropertyPage5 : public CPropertyPage {
     void OnMouseMove(UINT flags, POINT point);
     void OnLButtonDown(UINT flags, POINT point);
     bool OnSetCursor(UINT hitTest);
+    void OnLinkKey(UINT key);
 
     // Index of the first link under point, or -1.
     int LinkAt(POINT point) const;
     void ShowHandCursor() const;
+
+    HWND m_hLinkFocus = nullptr;  // holds the keyboard focus for the links
+    int m_nFocusLink = 0;         // the link Enter opens
 };

@@ -182,6 +182,27 @@ TEST_F(AboutPageTest, PointerOverEveryLinkIsOneCursorOfItsOwnAndElsewhereThePage
     EXPECT_EQ(CursorAt(about_links::kLeft + 5, gapY), page);
 }
 
+TEST_F(AboutPageTest, TabReachesTheLinksTheArrowsWalkThemAndEnterOpensTheOneInFocus) {
+    HWND focus = nullptr;
+    for (int tab = 0; tab < 4 && GetParent(focus) != m_page; ++tab) {
+        HWND target = FocusedWindow(m_app.thread_id());
+        PostMessageW(target ? target : TabControlOf(m_sheet), WM_KEYDOWN, VK_TAB, 0x000F0001);
+        WaitUntil([&] { return FocusedWindow(m_app.thread_id()) != target; }, 2000, 50);
+        focus = FocusedWindow(m_app.thread_id());
+    }
+    ASSERT_EQ(GetParent(focus), m_page) << "Tab never reaches the about page";
+    for (UINT key : {VK_UP, VK_DOWN, VK_RIGHT, VK_DOWN, VK_LEFT}) {
+        PostMessageW(focus, WM_KEYDOWN, key, 1);
+    }
+    PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    ASSERT_TRUE(Recorder().WaitForEntries(1, kPatienceMs));
+    PostMessageW(focus, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    ASSERT_TRUE(Recorder().WaitForEntries(2, kPatienceMs));
+    Sleep(kQuietMs);
+    EXPECT_THAT(Recorder().Entries(), ElementsAre(Address(2), Address(2)));
+    EXPECT_TRUE(IsWindow(m_sheet)) << "Enter closed the program";
+}
+
 TEST_F(AboutPageTest, LastLinkOpensTheSamePageAsClosingTheProgram) {
     const RECT& r = m_rects[4];
     ClickAt(r.left + 1, r.top + 1);
