@@ -10,6 +10,7 @@
 class CMyPropertyPage5 : public CPropertyPage {
   public:
     CMyPropertyPage5();
+    ~CMyPropertyPage5() override;
 
     static const CRuntimeClass classCMyPropertyPage5;
 
@@ -18,6 +19,7 @@ class CMyPropertyPage5 : public CPropertyPage {
 
   protected:
     bool OnInitDialog() override;
+    void OnDpiChanged() override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
@@ -26,6 +28,9 @@ class CMyPropertyPage5 : public CPropertyPage {
     void OnLButtonDown(UINT flags, POINT point);
     bool OnSetCursor(UINT hitTest);
     void OnLinkKey(UINT key);
+    void LoadImagesForDpi();
+    void ReleaseImages();
+    HWND FindIconStatic() const;
 
     // Index of the first link under point, or -1.
     int LinkAt(POINT point) const;
@@ -33,4 +38,6 @@ class CMyPropertyPage5 : public CPropertyPage {
 
     HWND m_hLinkFocus = nullptr;  // holds the keyboard focus for the links
     int m_nFocusLink = 0;         // the link Enter opens
+    HCURSOR m_hHandCursor = nullptr;
+    HICON m_hIcon = nullptr;
 };

@@ -32,10 +32,14 @@ void CMyPropertyPage2::DoDataExchange(CDataExchange* pDX) {
 
 bool CMyPropertyPage2::OnInitDialog() {
     // Nothing refers to the bar by id.
-    m_progress.Create(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
+    m_progress.CreateScaled(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
     m_progress.SetPos(0);
     GetDlgItem(IDC_MERGE_RUN).EnableWindow(false);
     return true;
+}
+
+void CMyPropertyPage2::OnDpiChanged() {
+    m_progress.PlaceScaled();
 }
 
 bool CMyPropertyPage2::OnCommand(int id, int code) {

@@ -25,6 +25,7 @@ class CMyPropertyPage2 : public CPropertyPage, public MergeFields, public MergeS
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
+    void OnDpiChanged() override;
 
   private:
     static const ClickMapEntry<CMyPropertyPage2> messageMap[];

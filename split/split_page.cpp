@@ -49,7 +49,7 @@ void CMyPropertyPage1::DoDataExchange(CDataExchange* pDX) {
 
 bool CMyPropertyPage1::OnInitDialog() {
     // Nothing refers to the bar by id.
-    m_progress.Create(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
+    m_progress.CreateScaled(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
     m_progress.SetPos(0);
     CheckRadioButton(IDC_SPLIT_BY_SIZE, IDC_SPLIT_BY_PARTS, IDC_SPLIT_BY_SIZE);
     GetDlgItem(IDC_SPLIT_RUN).EnableWindow(false);
@@ -58,6 +58,10 @@ bool CMyPropertyPage1::OnInitDialog() {
     m_fChunkMB = 2.0f;
     UpdateData(false);
     return true;
+}
+
+void CMyPropertyPage1::OnDpiChanged() {
+    m_progress.PlaceScaled();
 }
 
 bool CMyPropertyPage1::OnCommand(int id, int code) {

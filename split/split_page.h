@@ -24,6 +24,7 @@ class CMyPropertyPage1 : public CPropertyPage, public SplitFields {
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
+    void OnDpiChanged() override;
 
   private:
     static const ClickMapEntry<CMyPropertyPage1> messageMap[];

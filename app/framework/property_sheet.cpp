@@ -5,6 +5,7 @@
 #include "app/framework/property_page.h"
 #include "app/framework/session_end.h"
 #include "app/framework/win_app.h"
+#include "app/framework/window_dpi.h"
 #include "platform/framework_texts.h"
 #include "platform/win32/wide.h"
 
@@ -96,6 +97,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT msg, LPARAM /*lParam*
     CPropertySheet* sheet = g_pSheetStarting;
     sheet->m_hWnd = hWnd;
     RefuseSessionEndWhileBlocked(hWnd);
+    TakeSuggestedRectOnDpiChange(hWnd);
     UseChineseFontWhereNeeded(hWnd);  // the tab labels
     try {
         sheet->OnInitDialog();

@@ -82,7 +82,8 @@ TEST_F(SplitPageTest, FirstDisplayShowsTheDefaultsWithSplitDisabledAndAnEmptyBar
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(IsWindowVisible(bar));
     EXPECT_EQ(ProgressPos(bar), 0);
-    EXPECT_EQ(RectInParent(bar), (RECT{25, 260, 450, 280}));
+    const DialogUnits units = MeasureUnits(m_page, QuilletExe(), IDD_SPLIT_PAGE);
+    EXPECT_EQ(RectInParent(bar), units.Scaled(RECT{25, 260, 450, 280}));
     Photograph(L"split-first.bmp");
 }
 
