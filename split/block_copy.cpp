@@ -21,7 +21,9 @@ void BlockCopier::Copy(uint64_t size, CFile& in, CFile& out) {
     const CFile::CopyProgress report = [&](size_t bytes) {
         moved += bytes;
         const uint64_t steps = moved == size ? (size + kBlock - 1) / kBlock : moved / kBlock;
+        const uint64_t before = stepped;
         for (; stepped < steps; ++stepped) m_notify.SetProgressPos(++m_nBlocks);
+        if (stepped > before && m_notify.StopRequested()) throw RunStopped();
     };
     uint64_t done = 0;
     while (done < size) {

@@ -8,12 +8,17 @@
 
 class CFile;
 
+// Raised between blocks when the user has chosen to stop the run; the engine removes the
+// file it was writing.
+struct RunStopped {};
+
 class BlockCopier {
   public:
     explicit BlockCopier(EngineNotifications& notify);
 
     // Copies size bytes from in's position to out's. An input that ends early has what
-    // it gave written, then raises the end-of-file error naming in.
+    // it gave written, then raises the end-of-file error naming in. Raises RunStopped
+    // after a block when the user asks to stop.
     void Copy(uint64_t size, CFile& in, CFile& out);
 
   private:

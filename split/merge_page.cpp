@@ -5,6 +5,7 @@
 #include "platform/path.h"
 #include "res/resource.h"
 #include "split/engine_page_notifications.h"
+#include "split/split_texts.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ void CMyPropertyPage2::OnChooseOutput() {
 
 void CMyPropertyPage2::OnMerge() {
     EnginePageNotifications notify(*this, m_progress,
-                                   EnginePageNotifications::MessageBoxKind::kApplication);
+                                   EnginePageNotifications::MessageBoxKind::kApplication,
+                                   split_text::kAskStopMerge);
     MergeEngine(*this, *this, notify).MergePieces();
 }

@@ -3,6 +3,8 @@
 #include "platform/file.h"
 #include "platform/file_exception.h"
 #include "platform/folder.h"
+#include "platform/text.h"
+#include "platform/whole_file.h"
 #include "split/block_copy.h"
 #include "split/chunk_size.h"
 #include "split/piece_format.h"
@@ -59,19 +61,35 @@ void WritePiece(CFile& source, const SplitFields& fields, const Series& series, 
     }
     std::string header = WritePieceHeader(index, series.count, series.chunk, dataSize);
     piece.Write(header.data(), header.size());
-    copier.Copy(dataSize, source, piece);
+    try {
+        copier.Copy(dataSize, source, piece);
+    } catch (const RunStopped&) {
+        // Only the piece under way goes; the whole ones before it stay.
+        piece.Abort();
+        whole_file::Remove(name);
+        throw;
+    }
     piece.Close();
 }
 
-void WriteSeries(CFile& source, const SplitFields& fields, const Series& series,
-                 EngineNotifications& notify) {
+// The number of whole pieces written: the series' count unless the user stopped it.
+uint64_t WriteSeries(CFile& source, const SplitFields& fields, const Series& series,
+                     EngineNotifications& notify) {
     const uint64_t full = series.length / series.chunk;
     const uint64_t rest = series.length % series.chunk;
     BlockCopier copier(notify);
     notify.SetProgressRange(1, static_cast<uint32_t>(series.length / kSplitBlockSize % 65536));
     source.Seek(0, CFile::begin);
-    for (uint64_t i = 0; i < full; ++i) WritePiece(source, fields, series, i, series.chunk, copier);
-    if (rest != 0) WritePiece(source, fields, series, full, rest, copier);
+    uint64_t written = 0;
+    try {
+        for (; written < full; ++written) {
+            WritePiece(source, fields, series, written, series.chunk, copier);
+        }
+        if (rest != 0) WritePiece(source, fields, series, full, rest, copier);
+    } catch (const RunStopped&) {
+        return written;
+    }
+    return series.count;
 }
 
 }  // namespace
@@ -95,8 +113,15 @@ Outcome SplitFile(CFile& source, SplitFields& fields, EngineNotifications& notif
         return Outcome::Refused(split_text::kFolderNotReused);
     }
     const Series series{length, chunk, length / chunk + (length % chunk != 0 ? 1 : 0)};
-    WriteSeries(source, fields, series, notify);
+    const uint64_t written = WriteSeries(source, fields, series, notify);
     source.Close();
+    if (written < series.count) {
+        const std::string said = split_text::Format(
+            split_text::Format(split_text::kSplitStopped, std::to_string(written)).c_str(),
+            text::ForDisplay(fields.m_strTargetFolder));
+        notify.ShowMessage(said);
+        return Outcome::Stopped(said);
+    }
     notify.OpenFolder(fields.m_strTargetFolder);
     return Outcome::Done();
 }

@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "split/engine_page_notifications.h"
 #include "split/merge_engine.h"
+#include "split/split_texts.h"
 
 namespace {
 
@@ -105,7 +106,8 @@ void CMyPropertyPage1::OnBrowseTarget() {
 
 void CMyPropertyPage1::OnSplit() {
     EnginePageNotifications notify(*this, m_progress,
-                                   EnginePageNotifications::MessageBoxKind::kPage);
+                                   EnginePageNotifications::MessageBoxKind::kPage,
+                                   split_text::kAskStopSplit);
     SplitFile(m_fileSource, *this, notify);
 }
 

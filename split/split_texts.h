@@ -22,7 +22,13 @@ extern const char kNoChunkSizeYet[];
 extern const char kFolderNotReused[];
 extern const char kOutputPathTooShort[];
 extern const char kCannotCreateOutput[];  // %s = the output path
-extern const char kCannotListFolder[];    // %s = the piece folder
+// A run the user stopped: the split's first %s is the count of whole pieces, the second
+// their folder; the merge's %s is the output it removed.
+extern const char kSplitStopped[];
+extern const char kMergeStopped[];
+extern const char kAskStopSplit[];
+extern const char kAskStopMerge[];
+extern const char kCannotListFolder[];  // %s = the piece folder
 extern const char kTooManyPieces[];
 extern const char kCannotListSeries[];  // %s = the piece folder; the series check
 
