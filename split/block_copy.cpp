@@ -23,8 +23,11 @@ void BlockCopier::Copy(uint64_t size, CFile& in, CFile& out) {
         const uint64_t steps = moved == size ? (size + kBlock - 1) / kBlock : moved / kBlock;
         const uint64_t before = stepped;
         for (; stepped < steps; ++stepped) m_notify.SetProgressPos(++m_nBlocks);
-        if (stepped > before && m_notify.StopRequested()) throw RunStopped();
+        // A run whose last block has arrived is finished, not stopped.
+        if (stepped > before && moved < size && m_notify.StopRequested()) throw RunStopped();
     };
+    // Where a whole run is one system call, a stop asked during it counts before the next.
+    if (m_nBlocks > 0 && size > 0 && m_notify.StopRequested()) throw RunStopped();
     uint64_t done = 0;
     while (done < size) {
         const size_t want =
