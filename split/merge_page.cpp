@@ -2,6 +2,7 @@
 
 #include "app/framework/data_exchange.h"
 #include "app/framework/file_dialog.h"
+#include "app/framework/win_app.h"
 #include "platform/path.h"
 #include "res/resource.h"
 #include "split/engine_page_notifications.h"
@@ -36,6 +37,7 @@ bool CMyPropertyPage2::OnInitDialog() {
     m_progress.CreateScaled(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
     m_progress.SetPos(0);
     GetDlgItem(IDC_MERGE_RUN).EnableWindow(false);
+    AcceptDroppedFiles(m_hWnd);
     return true;
 }
 
@@ -51,10 +53,24 @@ void CMyPropertyPage2::OnBrowsePiece() {
     CFileDialog dialog(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kPieceFilter,
                        GetDlgItem(IDC_MERGE_BROWSE_PIECE).m_hWnd);
     if (dialog.DoModal() == IDOK) {
-        m_strPiecePath = dialog.GetPathName();
-        m_strPieceTitle = dialog.GetFileTitle();
-        m_strPieceFolder = path::FolderOf(m_strPiecePath);
+        TakePiece(dialog.GetPathName());
+        return;
     }
+    UpdateData(false);
+}
+
+void CMyPropertyPage2::OnDropFiles(const std::vector<DroppedEntry>& dropped) {
+    if (dropped.size() != 1 || dropped[0].folder) {
+        AfxMessageBox(split_text::kDropOneFile, MB_ICONEXCLAMATION);
+        return;
+    }
+    TakePiece(dropped[0].path);
+}
+
+void CMyPropertyPage2::TakePiece(const std::string& path) {
+    m_strPiecePath = path;
+    m_strPieceTitle = path::TitleOf(path::NameOf(path));
+    m_strPieceFolder = path::FolderOf(m_strPiecePath);
     UpdateData(false);
 }
 

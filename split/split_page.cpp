@@ -54,6 +54,7 @@ bool CMyPropertyPage1::OnInitDialog() {
     m_progress.SetPos(0);
     CheckRadioButton(IDC_SPLIT_BY_SIZE, IDC_SPLIT_BY_PARTS, IDC_SPLIT_BY_SIZE);
     GetDlgItem(IDC_SPLIT_RUN).EnableWindow(false);
+    AcceptDroppedFiles(m_hWnd);
     m_strSourcePath.clear();
     m_strTargetFolder.clear();
     m_fChunkMB = 2.0f;
@@ -78,9 +79,21 @@ void CMyPropertyPage1::OnBrowseSource() {
         UpdateData(false);
         return;
     }
-    m_strSourcePath = dialog.GetPathName();
-    m_strSourceTitle = dialog.GetFileTitle();
-    m_strSourceExt = dialog.GetFileExt();
+    TakeSource(dialog.GetPathName());
+}
+
+void CMyPropertyPage1::OnDropFiles(const std::vector<DroppedEntry>& dropped) {
+    if (dropped.size() != 1 || dropped[0].folder) {
+        MessageBox(split_text::kDropOneFile, MB_ICONEXCLAMATION);
+        return;
+    }
+    TakeSource(dropped[0].path);
+}
+
+void CMyPropertyPage1::TakeSource(const std::string& path) {
+    m_strSourcePath = path;
+    m_strSourceTitle = path::TitleOf(path::NameOf(path));
+    m_strSourceExt = path::ExtensionOf(path::NameOf(path));
     if (m_strSourcePath.size() < 3) return;
 
     // Choosing the same file again must not collide with our own handle.

@@ -1,8 +1,8 @@
 // The Split page: a source file and a target folder, cut into numbered pieces.
 #pragma once
 
-#include "app/framework/progress_ctrl.h"
 #include "app/framework/click_map.h"
+#include "app/framework/progress_ctrl.h"
 #include "app/framework/property_page.h"
 #include "app/framework/runtime_class.h"
 #include "platform/file.h"
@@ -25,11 +25,14 @@ class CMyPropertyPage1 : public CPropertyPage, public SplitFields {
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     void OnDpiChanged() override;
+    void OnDropFiles(const std::vector<DroppedEntry>& dropped) override;
 
   private:
     static const ClickMapEntry<CMyPropertyPage1> messageMap[];
 
     void OnBrowseSource();
+    // The source as its picker gives it: held open, measured, a folder proposed.
+    void TakeSource(const std::string& path);
     void OnBrowseTarget();
     void OnSplit();
     void OnByChunkSize();

@@ -20,6 +20,7 @@ const char kSplitStopped[] =
     "分割已停止。已写完的 %s 个分割文件保留在 %s 中,未写完的那一个已删除。";
 const char kMergeStopped[] = "合并已停止,未写完的输出文件 %s 已删除,分割文件都未改动。";
 const char kAskStopSplit[] = "正在分割文件。要在当前数据块写完后停止吗?";
+const char kDropOneFile[] = "这里只能拖入一个文件(不能是文件夹)，原来的选择没有改变。";
 const char kAskStopMerge[] = "正在合并文件。要在当前数据块写完后停止吗?";
 const char kCannotListFolder[] = "无法列出文件夹 %s 的内容,未合并。";
 const char kTooManyPieces[] =

@@ -27,6 +27,8 @@ extern const char kCannotCreateOutput[];  // %s = the output path
 extern const char kSplitStopped[];
 extern const char kMergeStopped[];
 extern const char kAskStopSplit[];
+// A drop that is not one file: nothing changes.
+extern const char kDropOneFile[];
 extern const char kAskStopMerge[];
 extern const char kCannotListFolder[];  // %s = the piece folder
 extern const char kTooManyPieces[];

@@ -142,6 +142,10 @@ bool CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) 
             if (m_bNotificationsLocked && IsOwnControl(header->hwndFrom)) return true;
             return OnNotify(header, result);
         }
+        case WM_DROPFILES:
+            OnDropFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
+            result = 0;
+            return true;
         case kDpiChangedAfterParent:
             OnDpiChanged();
             return OnMessage(msg, wParam, lParam, result);

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "app/framework/file_drop.h"
 #include "app/framework/wnd.h"
 
 class CDataExchange;
@@ -47,6 +48,8 @@ class CDialog : public CWnd {
     // The window's DPI has changed and its controls are placed again: what the dialog places
     // in pixels itself follows here.
     virtual void OnDpiChanged() {}
+    // Files or folders dropped on a window that called AcceptDroppedFiles.
+    virtual void OnDropFiles(const std::vector<DroppedEntry>& /*dropped*/) {}
     // Every other message; true when handled, with its result.
     virtual bool OnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
                            LRESULT& /*result*/) {
