@@ -10,6 +10,7 @@
 class CMyPropertyPage5 : public CPropertyPage {
   public:
     CMyPropertyPage5();
+    ~CMyPropertyPage5() override;
 
     static const CRuntimeClass classCMyPropertyPage5;
 
@@ -17,6 +18,8 @@ class CMyPropertyPage5 : public CPropertyPage {
     RECT m_rcLink[about_links::kCount] = {};
 
   protected:
+    bool OnInitDialog() override;
+    void OnDpiChanged() override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
@@ -24,8 +27,17 @@ class CMyPropertyPage5 : public CPropertyPage {
     void OnMouseMove(UINT flags, POINT point);
     void OnLButtonDown(UINT flags, POINT point);
     bool OnSetCursor(UINT hitTest);
+    void OnLinkKey(UINT key);
+    void LoadImagesForDpi();
+    void ReleaseImages();
+    HWND FindIconStatic() const;
 
     // Index of the first link under point, or -1.
     int LinkAt(POINT point) const;
     void ShowHandCursor() const;
+
+    HWND m_hLinkFocus = nullptr;  // holds the keyboard focus for the links
+    int m_nFocusLink = 0;         // the link Enter opens
+    HCURSOR m_hHandCursor = nullptr;
+    HICON m_hIcon = nullptr;
 };

@@ -11,6 +11,7 @@
 class CMyPropertySheet : public CPropertySheet {
   public:
     explicit CMyPropertySheet(UINT captionId, CWnd* parent = nullptr, UINT selectPage = 0);
+    ~CMyPropertySheet() override;
 
     static const CRuntimeClass classCMyPropertySheet;
 
@@ -18,6 +19,10 @@ class CMyPropertySheet : public CPropertySheet {
     bool OnInitDialog() override;
 
   private:
+    void ShowAsProgramWindow();
+
+    HICON m_hSmallIcon = nullptr;
+    HICON m_hBigIcon = nullptr;
     CMyPropertyPage1 m_page1;
     CMyPropertyPage2 m_page2;
     CMyPropertyPage3 m_page3;

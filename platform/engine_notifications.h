@@ -17,6 +17,8 @@ public:
     virtual void OpenFolder(const std::string& path) = 0;
     // The page's data exchange into its fields; false when a validation failed.
     virtual bool UpdateData() = 0;
+    // Asked between blocks of a long run: true when the user chose to stop it there.
+    virtual bool StopRequested() { return false; }
 };
 
 // Ends the wait cursor on every path out of an engine, failures included.

@@ -5,6 +5,7 @@
 #include "app/framework/shell_open.h"
 #include "platform/engine_notifications.h"
 #include "rename/rename_engine.h"
+#include "rename/rename_texts.h"
 #include "res/resource.h"
 
 namespace {
@@ -67,6 +68,7 @@ bool CMyPropertyPage3::OnInitDialog() {
     m_strNewName = "name";
     m_strFolder.clear();
     m_nIncrement = 1;
+    AcceptDroppedFiles(m_hWnd);
     UpdateData(false);
     return true;
 }
@@ -78,6 +80,15 @@ bool CMyPropertyPage3::OnCommand(int id, int code) {
 void CMyPropertyPage3::OnBrowseFolder() {
     if (!BrowseForFolder(m_hWnd, kFolderPickerTitle, m_strFolder)) return;
     // Also puts back the stored values of fields typed into since the last exchange.
+    UpdateData(false);
+}
+
+void CMyPropertyPage3::OnDropFiles(const std::vector<DroppedEntry>& dropped) {
+    if (dropped.size() != 1 || !dropped[0].folder) {
+        MessageBox(rename_text::kDropOneFolder, MB_ICONEXCLAMATION);
+        return;
+    }
+    m_strFolder = dropped[0].path;
     UpdateData(false);
 }
 

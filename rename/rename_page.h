@@ -22,6 +22,7 @@ class CMyPropertyPage3 : public CPropertyPage, public RenameSettings {
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
+    void OnDropFiles(const std::vector<DroppedEntry>& dropped) override;
 
   private:
     static const ClickMapEntry<CMyPropertyPage3> messageMap[];

@@ -43,7 +43,7 @@ if [ "${2:-}" = --display-if-none ] && [ -n "${DISPLAY:-}" ]; then
     :  # a person's own display is there: use it
 elif [ -n "${2:-}" ] && [ -z "${QUILLET_XVFB_PID:-}" ]; then
     quillet_fd_file=$(mktemp)
-    Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$quillet_fd_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 8 -screen 0 2048x1536x24 -nolisten tcp 8>"$quillet_fd_file" >/dev/null 2>&1 &
     QUILLET_XVFB_PID=$!
     for _ in $(seq 600); do [ -s "$quillet_fd_file" ] && break; sleep 0.05; done
     export DISPLAY=":$(head -n1 "$quillet_fd_file")"

@@ -25,7 +25,12 @@ class Steps {
         m_nMoved += bytes;
         const uint64_t steps =
             m_nMoved == m_nSize ? (m_nSize + kBlock - 1) / kBlock : m_nMoved / kBlock;
+        const uint64_t before = m_nStepped;
         for (; m_nStepped < steps; ++m_nStepped) m_notify.SetProgressPos(++m_nBlocks);
+        // A run whose last block has arrived is finished, not stopped.
+        if (m_nStepped > before && m_nMoved < m_nSize && m_notify.StopRequested()) {
+            throw RunStopped();
+        }
     }
 
   private:
@@ -71,9 +76,15 @@ void WriteAndFeed(const char* data, size_t size, CFile& out, Sha256& first, Sha2
 
 BlockCopier::BlockCopier(EngineNotifications& notify) : m_notify(notify) {}
 
+// Where a whole run is one system call, a stop asked during it counts before the next.
+void BlockCopier::StopBeforeRun(uint64_t size) {
+    if (m_nBlocks > 0 && size > 0 && m_notify.StopRequested()) throw RunStopped();
+}
+
 void BlockCopier::Copy(uint64_t size, CFile& in, CFile& out) {
     Steps steps(m_notify, m_nBlocks, size);
     const CFile::CopyProgress report = [&](size_t bytes) { steps.Moved(bytes); };
+    StopBeforeRun(size);
     uint64_t done = 0;
     while (done < size) {
         const size_t want = static_cast<size_t>(Smaller(size - done, kMostPerCall));
@@ -87,6 +98,7 @@ void BlockCopier::CopyDigesting(uint64_t size, CFile& in, CFile& out, Sha256& fi
                                 Sha256* second) {
     m_buffer.resize(kDigestBuffer);
     Steps steps(m_notify, m_nBlocks, size);
+    StopBeforeRun(size);
     uint64_t done = 0;
     while (done < size) {
         const size_t want = static_cast<size_t>(Smaller(size - done, m_buffer.size()));

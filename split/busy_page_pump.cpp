@@ -44,6 +44,22 @@ bool PassesWhileBusy(const MSG& msg, HWND sheet) {
     }
 }
 
+bool AsksToStop(const MSG& msg, HWND sheet) {
+    if (!IsInSheet(msg.hwnd, sheet)) return false;
+    switch (msg.message) {
+        case WM_KEYDOWN:
+            return msg.wParam == VK_ESCAPE;
+        case WM_NCLBUTTONDOWN:
+            return msg.hwnd == sheet && msg.wParam == HTCLOSE;
+        case WM_SYSCOMMAND:
+            return msg.hwnd == sheet && (msg.wParam & 0xFFF0) == SC_CLOSE;
+        case WM_SYSKEYDOWN:
+            return msg.wParam == VK_F4;
+        default:
+            return false;
+    }
+}
+
 BusyPagePump::BusyPagePump(HWND page, Clock clock)
     : m_sheet(page ? ::GetAncestor(page, GA_ROOT) : nullptr),
       m_clock(clock ? clock : SystemTicks),
@@ -67,10 +83,17 @@ void BusyPagePump::Pump() {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        if (AsksToStop(msg, m_sheet)) m_bStopRequested = true;
         if (!PassesWhileBusy(msg, m_sheet)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
     RestoreWaitCursor();
     m_lastRound = m_clock();
+}
+
+bool BusyPagePump::TakeStopRequest() {
+    const bool requested = m_bStopRequested;
+    m_bStopRequested = false;
+    return requested;
 }

@@ -24,6 +24,9 @@ class BusyPagePump {
     void KeepAlive();
     // One round now: every waiting message is dispatched or dropped.
     void Pump();
+    // True once after a round took Escape, the close box or the close command for the
+    // sheet: the user wants the run to stop.
+    bool TakeStopRequest();
 
     static constexpr DWORD kIntervalMs = 50;
 
@@ -31,4 +34,8 @@ class BusyPagePump {
     HWND m_sheet;
     Clock m_clock;
     DWORD m_lastRound;
+    bool m_bStopRequested = false;
 };
+
+// Escape in the sheet, its close box or its close command.
+bool AsksToStop(const MSG& msg, HWND sheet);

@@ -5,10 +5,11 @@
 #include "app/framework/win_app.h"
 
 EnginePageNotifications::EnginePageNotifications(CDialog& page, const CProgressCtrl& progress,
-                                                 MessageBoxKind kind)
+                                                 MessageBoxKind kind, const char* stopQuestion)
     : m_page(page),
       m_progress(progress),
       m_kind(kind),
+      m_szStopQuestion(stopQuestion),
       m_pump(page.GetSafeHwnd()),
       m_sessionEnd(page.GetSafeHwnd(), app_text::kRunBlocksSessionEnd) {}
 
@@ -69,6 +70,15 @@ void EnginePageNotifications::EndWaitCursor() {
 void EnginePageNotifications::OpenFolder(const std::string& path) {
     DrawBar();
     ShellOpen(path);
+}
+
+// The question waits for its answer inside the run, whose window takes no other input
+// meanwhile: the box disables the sheet that owns it.
+bool EnginePageNotifications::StopRequested() {
+    if (m_bStopping) return true;
+    if (!m_pump.TakeStopRequest() || !m_szStopQuestion) return false;
+    m_bStopping = Show(m_szStopQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return m_bStopping;
 }
 
 bool EnginePageNotifications::UpdateData() {

@@ -16,8 +16,10 @@ class EnginePageNotifications : public EngineNotifications {
     // application's box with its exclamation.
     enum class MessageBoxKind { kPage, kApplication };
 
-    // While the object lives, the run is under way and the session may not end.
-    EnginePageNotifications(CDialog& page, const CProgressCtrl& progress, MessageBoxKind kind);
+    // While the object lives, the run is under way and the session may not end. With a
+    // stop question, Escape or the close box asks it and Yes stops the run.
+    EnginePageNotifications(CDialog& page, const CProgressCtrl& progress, MessageBoxKind kind,
+                            const char* stopQuestion = nullptr);
     // Draws the bar at its last position, also when a failure ends the run.
     ~EnginePageNotifications() override;
 
@@ -32,6 +34,7 @@ class EnginePageNotifications : public EngineNotifications {
     void EndWaitCursor() override;
     void OpenFolder(const std::string& path) override;
     bool UpdateData() override;
+    bool StopRequested() override;
 
   private:
     int Show(const std::string& text, UINT buttons);
@@ -42,5 +45,7 @@ class EnginePageNotifications : public EngineNotifications {
     MessageBoxKind m_kind;
     BusyPagePump m_pump;
     bool m_bBarHeld = false;
+    const char* m_szStopQuestion;
+    bool m_bStopping = false;
     CSessionEndBlock m_sessionEnd;
 };

@@ -8,6 +8,7 @@
 #include "platform/path.h"
 #include "platform/sha256.h"
 #include "platform/text.h"
+#include "platform/whole_file.h"
 #include "split/block_copy.h"
 #include "split/piece_format.h"
 #include "split/series_checksums.h"
@@ -247,7 +248,17 @@ Outcome MergeEngine::MergePieces() {
         output.Close();
         return scan;
     }
-    CopyPieces(output);
+    try {
+        CopyPieces(output);
+    } catch (const RunStopped&) {
+        // Half an output is no file anyone asked for; the pieces stay as they were.
+        output.Abort();
+        whole_file::Remove(m_fields.m_strOutputPath);
+        const std::string said = split_text::Format(split_text::kMergeStopped,
+                                                    text::ForDisplay(m_fields.m_strOutputPath));
+        m_notify.ShowMessage(said);
+        return Outcome::Stopped(said);
+    }
     output.Close();
     if (m_check && !m_check->Finish().ok()) return Outcome::Failed(split_text::kNotTheOriginal);
     m_notify.OpenFolder(m_fields.m_strOutputFolder);

@@ -2,10 +2,12 @@
 
 #include "app/framework/data_exchange.h"
 #include "app/framework/file_dialog.h"
+#include "app/framework/win_app.h"
 #include "platform/path.h"
 #include "res/resource.h"
 #include "split/checked_merge.h"
 #include "split/engine_page_notifications.h"
+#include "split/split_texts.h"
 
 namespace {
 
@@ -33,10 +35,15 @@ void CMyPropertyPage2::DoDataExchange(CDataExchange* pDX) {
 
 bool CMyPropertyPage2::OnInitDialog() {
     // Nothing refers to the bar by id.
-    m_progress.Create(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
+    m_progress.CreateScaled(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
     m_progress.SetPos(0);
     GetDlgItem(IDC_MERGE_RUN).EnableWindow(false);
+    AcceptDroppedFiles(m_hWnd);
     return true;
+}
+
+void CMyPropertyPage2::OnDpiChanged() {
+    m_progress.PlaceScaled();
 }
 
 bool CMyPropertyPage2::OnCommand(int id, int code) {
@@ -47,10 +54,24 @@ void CMyPropertyPage2::OnBrowsePiece() {
     CFileDialog dialog(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kPieceFilter,
                        GetDlgItem(IDC_MERGE_BROWSE_PIECE).m_hWnd);
     if (dialog.DoModal() == IDOK) {
-        m_strPiecePath = dialog.GetPathName();
-        m_strPieceTitle = dialog.GetFileTitle();
-        m_strPieceFolder = path::FolderOf(m_strPiecePath);
+        TakePiece(dialog.GetPathName());
+        return;
     }
+    UpdateData(false);
+}
+
+void CMyPropertyPage2::OnDropFiles(const std::vector<DroppedEntry>& dropped) {
+    if (dropped.size() != 1 || dropped[0].folder) {
+        AfxMessageBox(split_text::kDropOneFile, MB_ICONEXCLAMATION);
+        return;
+    }
+    TakePiece(dropped[0].path);
+}
+
+void CMyPropertyPage2::TakePiece(const std::string& path) {
+    m_strPiecePath = path;
+    m_strPieceTitle = path::TitleOf(path::NameOf(path));
+    m_strPieceFolder = path::FolderOf(m_strPiecePath);
     UpdateData(false);
 }
 
@@ -69,6 +90,7 @@ void CMyPropertyPage2::OnChooseOutput() {
 
 void CMyPropertyPage2::OnMerge() {
     EnginePageNotifications notify(*this, m_progress,
-                                   EnginePageNotifications::MessageBoxKind::kApplication);
+                                   EnginePageNotifications::MessageBoxKind::kApplication,
+                                   split_text::kAskStopMerge);
     MergeChecked(*this, *this, notify);
 }

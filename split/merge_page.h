@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/framework/progress_ctrl.h"
 #include "app/framework/click_map.h"
+#include "app/framework/progress_ctrl.h"
 #include "app/framework/property_page.h"
 #include "app/framework/runtime_class.h"
 #include "split/merge_engine.h"
@@ -25,11 +25,14 @@ class CMyPropertyPage2 : public CPropertyPage, public MergeFields, public MergeS
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
+    void OnDpiChanged() override;
+    void OnDropFiles(const std::vector<DroppedEntry>& dropped) override;
 
   private:
     static const ClickMapEntry<CMyPropertyPage2> messageMap[];
 
     void OnBrowsePiece();
+    void TakePiece(const std::string& path);
     void OnChooseOutput();
     void OnMerge();
 };

@@ -6,6 +6,7 @@
 #include "platform/path.h"
 #include "platform/sha256.h"
 #include "platform/text.h"
+#include "platform/whole_file.h"
 #include "split/block_copy.h"
 #include "split/chunk_size.h"
 #include "split/piece_format.h"
@@ -71,28 +72,42 @@ void WritePiece(CFile& source, const SplitFields& fields, const Series& series, 
     }
     std::string header = WritePieceHeader(index, series.count, series.chunk, dataSize);
     piece.Write(header.data(), header.size());
-    if (digests) {
-        Sha256 digest;
-        digest.Update(header.data(), header.size());
-        copier.CopyDigesting(dataSize, source, piece, digest, &digests->whole);
-        digests->lines.push_back({Sha256::Hex(digest.Final()), path::NameOf(name)});
-    } else {
-        copier.Copy(dataSize, source, piece);
+    try {
+        if (digests) {
+            Sha256 digest;
+            digest.Update(header.data(), header.size());
+            copier.CopyDigesting(dataSize, source, piece, digest, &digests->whole);
+            digests->lines.push_back({Sha256::Hex(digest.Final()), path::NameOf(name)});
+        } else {
+            copier.Copy(dataSize, source, piece);
+        }
+    } catch (const RunStopped&) {
+        // Only the piece under way goes; the whole ones before it stay.
+        piece.Abort();
+        whole_file::Remove(name);
+        throw;
     }
     piece.Close();
 }
 
-void WriteSeries(CFile& source, const SplitFields& fields, const Series& series,
-                 EngineNotifications& notify, Digests* digests) {
+// The number of whole pieces written: the series' count unless the user stopped it.
+uint64_t WriteSeries(CFile& source, const SplitFields& fields, const Series& series,
+                     EngineNotifications& notify, Digests* digests) {
     const uint64_t full = series.length / series.chunk;
     const uint64_t rest = series.length % series.chunk;
     BlockCopier copier(notify);
     notify.SetProgressRange(1, static_cast<uint32_t>(series.length / kSplitBlockSize % 65536));
     source.Seek(0, CFile::begin);
-    for (uint64_t i = 0; i < full; ++i) {
-        WritePiece(source, fields, series, i, series.chunk, copier, digests);
+    uint64_t written = 0;
+    try {
+        for (; written < full; ++written) {
+            WritePiece(source, fields, series, written, series.chunk, copier, digests);
+        }
+        if (rest != 0) WritePiece(source, fields, series, full, rest, copier, digests);
+    } catch (const RunStopped&) {
+        return written;
     }
-    if (rest != 0) WritePiece(source, fields, series, full, rest, copier, digests);
+    return series.count;
 }
 
 }  // namespace
@@ -124,13 +139,22 @@ Outcome SplitFile(CFile& source, SplitFields& fields, EngineNotifications& notif
     }
     const Series series{length, chunk, length / chunk + (length % chunk != 0 ? 1 : 0)};
     Digests digests;
-    WriteSeries(source, fields, series, notify, checks.checksums ? &digests : nullptr);
-    if (checks.checksums) {
+    const uint64_t written =
+        WriteSeries(source, fields, series, notify, checks.checksums ? &digests : nullptr);
+    // A stopped series is no series: it gets no checksum file and no spare.
+    if (checks.checksums && written == series.count) {
         digests.lines.push_back({Sha256::Hex(digests.whole.Final()), sourceName});
         WriteSeriesFiles(fields.m_strTargetFolder, sourceName, std::move(digests.lines),
                          checks.spare ? &source : nullptr, chunk);
     }
     source.Close();
+    if (written < series.count) {
+        const std::string said = split_text::Format(
+            split_text::Format(split_text::kSplitStopped, std::to_string(written)).c_str(),
+            text::ForDisplay(fields.m_strTargetFolder));
+        notify.ShowMessage(said);
+        return Outcome::Stopped(said);
+    }
     notify.OpenFolder(fields.m_strTargetFolder);
     return Outcome::Done();
 }

@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "split/engine_page_notifications.h"
 #include "split/merge_engine.h"
+#include "split/split_texts.h"
 
 namespace {
 
@@ -49,16 +50,21 @@ void CMyPropertyPage1::DoDataExchange(CDataExchange* pDX) {
 
 bool CMyPropertyPage1::OnInitDialog() {
     // Nothing refers to the bar by id.
-    m_progress.Create(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
+    m_progress.CreateScaled(WS_CHILD | WS_VISIBLE, kProgressRect, m_hWnd, 0);
     m_progress.SetPos(0);
     CheckRadioButton(IDC_SPLIT_BY_SIZE, IDC_SPLIT_BY_PARTS, IDC_SPLIT_BY_SIZE);
     CheckDlgButton(IDC_SPLIT_WITH_SPARE, BST_UNCHECKED);
     GetDlgItem(IDC_SPLIT_RUN).EnableWindow(false);
+    AcceptDroppedFiles(m_hWnd);
     m_strSourcePath.clear();
     m_strTargetFolder.clear();
     m_fChunkMB = 2.0f;
     UpdateData(false);
     return true;
+}
+
+void CMyPropertyPage1::OnDpiChanged() {
+    m_progress.PlaceScaled();
 }
 
 bool CMyPropertyPage1::OnCommand(int id, int code) {
@@ -74,9 +80,21 @@ void CMyPropertyPage1::OnBrowseSource() {
         UpdateData(false);
         return;
     }
-    m_strSourcePath = dialog.GetPathName();
-    m_strSourceTitle = dialog.GetFileTitle();
-    m_strSourceExt = dialog.GetFileExt();
+    TakeSource(dialog.GetPathName());
+}
+
+void CMyPropertyPage1::OnDropFiles(const std::vector<DroppedEntry>& dropped) {
+    if (dropped.size() != 1 || dropped[0].folder) {
+        MessageBox(split_text::kDropOneFile, MB_ICONEXCLAMATION);
+        return;
+    }
+    TakeSource(dropped[0].path);
+}
+
+void CMyPropertyPage1::TakeSource(const std::string& path) {
+    m_strSourcePath = path;
+    m_strSourceTitle = path::TitleOf(path::NameOf(path));
+    m_strSourceExt = path::ExtensionOf(path::NameOf(path));
     if (m_strSourcePath.size() < 3) return;
 
     // Choosing the same file again must not collide with our own handle.
@@ -102,7 +120,8 @@ void CMyPropertyPage1::OnBrowseTarget() {
 
 void CMyPropertyPage1::OnSplit() {
     EnginePageNotifications notify(*this, m_progress,
-                                   EnginePageNotifications::MessageBoxKind::kPage);
+                                   EnginePageNotifications::MessageBoxKind::kPage,
+                                   split_text::kAskStopSplit);
     SplitChecks checks;
     checks.spare = IsDlgButtonChecked(IDC_SPLIT_WITH_SPARE) == BST_CHECKED;
     SplitFile(m_fileSource, *this, notify, checks);

@@ -1,8 +1,8 @@
 // The Split page: a source file and a target folder, cut into numbered pieces.
 #pragma once
 
-#include "app/framework/progress_ctrl.h"
 #include "app/framework/click_map.h"
+#include "app/framework/progress_ctrl.h"
 #include "app/framework/property_page.h"
 #include "app/framework/runtime_class.h"
 #include "platform/file.h"
@@ -24,11 +24,15 @@ class CMyPropertyPage1 : public CPropertyPage, public SplitFields {
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int code) override;
+    void OnDpiChanged() override;
+    void OnDropFiles(const std::vector<DroppedEntry>& dropped) override;
 
   private:
     static const ClickMapEntry<CMyPropertyPage1> messageMap[];
 
     void OnBrowseSource();
+    // The source as its picker gives it: held open, measured, a folder proposed.
+    void TakeSource(const std::string& path);
     void OnBrowseTarget();
     void OnSplit();
     void OnByChunkSize();

@@ -18,6 +18,12 @@ const char kNoChunkSizeYet[] = "设置无效,还没有可用的分块大小,未�
 const char kFolderNotReused[] = "目录已存在,未覆盖,未分割。";
 const char kOutputPathTooShort[] = "输出文件路径太短,未合并。";
 const char kCannotCreateOutput[] = "无法创建输出文件 %s";
+const char kSplitStopped[] =
+    "分割已停止。已写完的 %s 个分割文件保留在 %s 中,未写完的那一个已删除。";
+const char kMergeStopped[] = "合并已停止,未写完的输出文件 %s 已删除,分割文件都未改动。";
+const char kAskStopSplit[] = "正在分割文件。要在当前数据块写完后停止吗?";
+const char kDropOneFile[] = "这里只能拖入一个文件(不能是文件夹)，原来的选择没有改变。";
+const char kAskStopMerge[] = "正在合并文件。要在当前数据块写完后停止吗?";
 const char kCannotListFolder[] = "无法列出文件夹 %s 的内容,未合并。";
 const char kNotTheOriginal[] = "合并结果与原文件的校验值不符,不是原文件!";
 const char kChecksumUnreadable[] = "无法读取校验文件 %s(或者它太大),未合并!";

@@ -24,7 +24,15 @@ extern const char kNoChunkSizeYet[];
 extern const char kFolderNotReused[];
 extern const char kOutputPathTooShort[];
 extern const char kCannotCreateOutput[];  // %s = the output path
-extern const char kCannotListFolder[];    // %s = the piece folder
+// A run the user stopped: the split's first %s is the count of whole pieces, the second
+// their folder; the merge's %s is the output it removed.
+extern const char kSplitStopped[];
+extern const char kMergeStopped[];
+extern const char kAskStopSplit[];
+// A drop that is not one file: nothing changes.
+extern const char kDropOneFile[];
+extern const char kAskStopMerge[];
+extern const char kCannotListFolder[];  // %s = the piece folder
 extern const char kTooManyPieces[];
 extern const char kNotTheOriginal[];
 // Shown by the checked merge of the Merge page.

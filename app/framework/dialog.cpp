@@ -20,6 +20,9 @@ PROPSHEETPAGEW CreationRecord(CDialog* dialog) {
     return record;
 }
 
+// WM_DPICHANGED_AFTERPARENT, which older headers lack.
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+
 // These messages return their result directly instead of through DWLP_MSGRESULT.
 bool ReturnsResultDirectly(UINT msg) {
     switch (msg) {
@@ -139,6 +142,13 @@ bool CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) 
             if (m_bNotificationsLocked && IsOwnControl(header->hwndFrom)) return true;
             return OnNotify(header, result);
         }
+        case WM_DROPFILES:
+            OnDropFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
+            result = 0;
+            return true;
+        case kDpiChangedAfterParent:
+            OnDpiChanged();
+            return OnMessage(msg, wParam, lParam, result);
         default:
             return OnMessage(msg, wParam, lParam, result);
     }

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "app/framework/file_drop.h"
 #include "app/framework/wnd.h"
 
 class CDataExchange;
@@ -44,6 +45,11 @@ class CDialog : public CWnd {
     // A command from a control (code is its notification) or a menu; true when handled.
     virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
     virtual bool OnNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
+    // The window's DPI has changed and its controls are placed again: what the dialog places
+    // in pixels itself follows here.
+    virtual void OnDpiChanged() {}
+    // Files or folders dropped on a window that called AcceptDroppedFiles.
+    virtual void OnDropFiles(const std::vector<DroppedEntry>& /*dropped*/) {}
     // Every other message; true when handled, with its result.
     virtual bool OnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
                            LRESULT& /*result*/) {

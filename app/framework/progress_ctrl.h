@@ -6,6 +6,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include "app/framework/dialog_pixels.h"
 #include "app/framework/wnd.h"
 
 class CProgressCtrl : public CWnd {
@@ -16,6 +17,17 @@ class CProgressCtrl : public CWnd {
                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                    ::GetModuleHandleW(nullptr), nullptr);
         return m_hWnd != nullptr;
+    }
+    // Placed from pixel figures of the original metrics, as the parent's font and DPI make
+    // them; PlaceScaled places it again once they change.
+    bool CreateScaled(DWORD style, const RECT& originalPixels, HWND parent, UINT id) {
+        m_rcOriginal = originalPixels;
+        return Create(style, DialogPixels(parent).Rect(originalPixels), parent, id);
+    }
+    void PlaceScaled() const {
+        const RECT r = DialogPixels(::GetParent(m_hWnd)).Rect(m_rcOriginal);
+        ::SetWindowPos(m_hWnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // The message carries 16 bits of each bound; higher bits are dropped.
     void SetRange(int lower, int upper) const {
@@ -30,4 +42,7 @@ class CProgressCtrl : public CWnd {
         SendMessage(WM_SETREDRAW, TRUE);
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
+
+  private:
+    RECT m_rcOriginal = {0, 0, 0, 0};
 };

@@ -5,6 +5,7 @@
 #include "app/framework/property_page.h"
 #include "app/framework/session_end.h"
 #include "app/framework/win_app.h"
+#include "app/framework/window_dpi.h"
 #include "platform/framework_texts.h"
 #include "platform/win32/wide.h"
 
@@ -56,7 +57,8 @@ PROPSHEETHEADERW CPropertySheet::BuildHeader(HWND owner, DWORD extraFlags) {
     m_wstrCaption = wide::FromCp936(m_strCaption);
     PROPSHEETHEADERW header = {};
     header.dwSize = sizeof(header);
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | m_nTitleStyle | extraFlags;
+    header.dwFlags =
+        PSH_PROPSHEETPAGE | PSH_USECALLBACK | m_nTitleStyle | m_dwHeaderFlags | extraFlags;
     header.hwndParent = owner;
     header.hInstance = AfxGetApp()->m_hInstance;
     header.pszCaption = m_wstrCaption.c_str();
@@ -95,6 +97,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT msg, LPARAM /*lParam*
     CPropertySheet* sheet = g_pSheetStarting;
     sheet->m_hWnd = hWnd;
     RefuseSessionEndWhileBlocked(hWnd);
+    TakeSuggestedRectOnDpiChange(hWnd);
     UseChineseFontWhereNeeded(hWnd);  // the tab labels
     try {
         sheet->OnInitDialog();

@@ -36,6 +36,9 @@ class CPropertySheet : public CWnd {
     // Runs once the sheet's window and buttons exist.
     virtual bool OnInitDialog() { return true; }
 
+    // Added to the flags the sheet is built with (PSH_...).
+    DWORD m_dwHeaderFlags = 0;
+
   private:
     static int CALLBACK SheetCallback(HWND hWnd, UINT msg, LPARAM lParam);
     PROPSHEETHEADERW BuildHeader(HWND owner, DWORD extraFlags);

@@ -3,14 +3,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "about/about_links.h"
+#include "dialog_template.h"
+#include "driver/screen_dpi.h"
 #include "driver/screenshot.h"
 #include "driver/wait.h"
 #include "driver/window.h"
 #include "quillet_test.h"
+#include "res/resource.h"
 
 namespace e2e {
 namespace {
@@ -44,16 +48,18 @@ class ScreenPixels {
 };
 
 // Where link i was drawn, read from the screen whatever font drew it: its underline, the
-// lowest long run of pure blue below the link's top, spans the text cell three rows above.
-RECT DrawnRect(HWND page, int link) {
+// lowest long run of pure blue below the link's top, spans the text cell three rows (at the
+// original metrics) above.
+RECT DrawnRect(HWND page, int link, const DialogUnits& units) {
     const ScreenPixels screen(page);
-    const int left = about_links::kLeft, top = about_links::kLinks[link].y;
-    const int below = link + 1 < about_links::kCount ? about_links::kLinks[link + 1].y : top + 60;
+    const int left = units.X(about_links::kLeft), top = units.Y(about_links::kLinks[link].y);
+    const int below = link + 1 < about_links::kCount ? units.Y(about_links::kLinks[link + 1].y)
+                                                     : top + units.Y(60);
     RECT drawn{left, top, left, top};
     for (int y = top; y < below; ++y) {
         int x = left;
         while (screen.At(x, y) == kBlue) ++x;
-        if (x - left >= 20) drawn = {left, top, x, y - 3};
+        if (x - left >= 20) drawn = {left, top, x, y - units.Y(3)};
     }
     return drawn;
 }
@@ -63,6 +69,10 @@ class AboutPageTest : public QuilletTest {
     void SetUp() override {
         QuilletTest::SetUp();
         if (IsSkipped()) return;
+        if (Dpi()) {
+            m_dpi = std::make_unique<ScreenDpi>(Dpi());
+            ASSERT_TRUE(m_dpi->ok());
+        }
         ASSERT_TRUE(Start());
         ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), kAboutTab, kPatienceMs));
         m_page = CurrentPage(m_sheet);
@@ -71,8 +81,17 @@ class AboutPageTest : public QuilletTest {
         // The rectangles exist once the page has painted.
         RedrawWindow(m_page, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         Sleep(300);
-        for (int i = 0; i < about_links::kCount; ++i) m_rects.push_back(DrawnRect(m_page, i));
+        m_units = MeasureUnits(m_page, QuilletExe(), IDD_ABOUT_PAGE);
+        for (int i = 0; i < about_links::kCount; ++i) {
+            m_rects.push_back(DrawnRect(m_page, i, m_units));
+        }
     }
+    void TearDown() override {
+        QuilletTest::TearDown();
+        m_dpi.reset();
+    }
+    // The DPI to start the program at; 0 leaves the screen's.
+    virtual DWORD Dpi() const { return 0; }
 
     void ClickAt(int x, int y) {
         const LPARAM at = MAKELPARAM(x, y);
@@ -101,7 +120,9 @@ class AboutPageTest : public QuilletTest {
     }
 
     HWND m_page = nullptr;
+    DialogUnits m_units;
     std::vector<RECT> m_rects;
+    std::unique_ptr<ScreenDpi> m_dpi;
 };
 
 TEST_F(AboutPageTest, EveryLinkIsBlueOnWhiteWithAnUnderlineThreeRowsBelowItsCell) {
@@ -127,7 +148,7 @@ TEST_F(AboutPageTest, EveryLinkIsBlueOnWhiteWithAnUnderlineThreeRowsBelowItsCell
         EXPECT_GT(white, blue) << "the cell is not white";
         EXPECT_EQ(other, 0) << "colours in the cell that blue text on white cannot give";
 
-        const int line = r.bottom + 3;
+        const int line = r.bottom + m_units.Y(3);
         for (int x = r.left; x < r.right; ++x) {
             ASSERT_EQ(screen.At(x, line), kBlue) << "underline at x " << x;
             for (int gap = r.bottom; gap < line; ++gap) {
@@ -147,7 +168,7 @@ TEST_F(AboutPageTest, EdgesUnderlinesAndGapsOpenNothingOnePixelInsideOpensTheLin
         ClickAt(r.left + 1, r.bottom);
         ClickAt(r.left + 1, r.bottom + 3);  // the underline
     }
-    ClickAt(about_links::kLeft + 1, (m_rects[1].bottom + m_rects[2].top) / 2);
+    ClickAt(m_units.X(about_links::kLeft) + 1, (m_rects[1].bottom + m_rects[2].top) / 2);
     Sleep(kQuietMs);
     EXPECT_THAT(Recorder().Entries(), IsEmpty());
 
@@ -168,18 +189,41 @@ TEST_F(AboutPageTest, EdgesUnderlinesAndGapsOpenNothingOnePixelInsideOpensTheLin
 
 TEST_F(AboutPageTest, PointerOverEveryLinkIsOneCursorOfItsOwnAndElsewhereThePagesOwn) {
     const int gapY = (m_rects[1].bottom + m_rects[2].top) / 2;
-    const HCURSOR page = CursorAt(about_links::kLeft + 5, gapY);
+    const int left = m_units.X(about_links::kLeft);
+    const HCURSOR page = CursorAt(left + 5, gapY);
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(CursorAt(about_links::kLeft + 40, 25), page) << "over the version line";
+    EXPECT_EQ(CursorAt(left + 40, m_units.Y(25)), page) << "over the version line";
 
     const HCURSOR hand = CursorAt(m_rects[0].left + 5, m_rects[0].top + 3);
     EXPECT_NE(hand, page);
     for (int i = 1; i < about_links::kCount; ++i) {
         const RECT& r = m_rects[i];
         EXPECT_EQ(CursorAt(r.right - 2, r.bottom - 2), hand) << "link " << i + 1;
-        EXPECT_EQ(CursorAt(r.left + 2, r.bottom + 3), page) << "underline of link " << i + 1;
+        EXPECT_EQ(CursorAt(r.left + 2, r.bottom + m_units.Y(3)), page)
+            << "underline of link " << i + 1;
     }
-    EXPECT_EQ(CursorAt(about_links::kLeft + 5, gapY), page);
+    EXPECT_EQ(CursorAt(left + 5, gapY), page);
+}
+
+TEST_F(AboutPageTest, TabReachesTheLinksTheArrowsWalkThemAndEnterOpensTheOneInFocus) {
+    HWND focus = nullptr;
+    for (int tab = 0; tab < 4 && GetParent(focus) != m_page; ++tab) {
+        HWND target = FocusedWindow(m_app.thread_id());
+        PostMessageW(target ? target : TabControlOf(m_sheet), WM_KEYDOWN, VK_TAB, 0x000F0001);
+        WaitUntil([&] { return FocusedWindow(m_app.thread_id()) != target; }, 2000, 50);
+        focus = FocusedWindow(m_app.thread_id());
+    }
+    ASSERT_EQ(GetParent(focus), m_page) << "Tab never reaches the about page";
+    for (UINT key : {VK_UP, VK_DOWN, VK_RIGHT, VK_DOWN, VK_LEFT}) {
+        PostMessageW(focus, WM_KEYDOWN, key, 1);
+    }
+    PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    ASSERT_TRUE(Recorder().WaitForEntries(1, kPatienceMs));
+    PostMessageW(focus, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    ASSERT_TRUE(Recorder().WaitForEntries(2, kPatienceMs));
+    Sleep(kQuietMs);
+    EXPECT_THAT(Recorder().Entries(), ElementsAre(Address(2), Address(2)));
+    EXPECT_TRUE(IsWindow(m_sheet)) << "Enter closed the program";
 }
 
 TEST_F(AboutPageTest, LastLinkOpensTheSamePageAsClosingTheProgram) {
@@ -192,6 +236,28 @@ TEST_F(AboutPageTest, LastLinkOpensTheSamePageAsClosingTheProgram) {
     EXPECT_EQ(opened[0], opened[1]);
     EXPECT_THAT(opened, ElementsAre(Address(4), Address(4)));
 }
+
+class AboutPageAtDpiTest : public AboutPageTest, public ::testing::WithParamInterface<DWORD> {
+  protected:
+    DWORD Dpi() const override { return GetParam(); }
+};
+
+// Drawn, hit and underlined by the same measure at every scaling.
+TEST_P(AboutPageAtDpiTest, EveryLinkOpensWhereItIsDrawn) {
+    EXPECT_TRUE(SaveWindowPicture(
+        m_sheet, ScreenshotPath(L"dpi" + std::to_wstring(GetParam()) + L"-about-links.bmp")));
+    std::vector<std::wstring> expected;
+    for (int i = 0; i < about_links::kCount; ++i) {
+        const RECT& r = m_rects[i];
+        ASSERT_GT(r.right - r.left, m_units.X(60)) << "link " << i + 1 << " is not drawn there";
+        ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        expected.push_back(Address(i));
+        ASSERT_TRUE(Recorder().WaitForEntries(expected.size(), kPatienceMs)) << "link " << i + 1;
+    }
+    EXPECT_EQ(Recorder().Entries(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scalings, AboutPageAtDpiTest, ::testing::Values(96, 144, 192));
 
 }  // namespace
 }  // namespace e2e

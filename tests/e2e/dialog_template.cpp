@@ -96,4 +96,51 @@ DialogTemplate ReadDialogTemplate(HMODULE module, int template_id) {
     return dialog;
 }
 
+namespace {
+
+// The child showing `title`, when exactly one does.
+HWND OnlyChildTitled(HWND dialog, const std::wstring& title) {
+    HWND found = nullptr;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[256] = L"";
+        GetWindowTextW(child, text, 256);
+        if (title != text) continue;
+        if (found) return nullptr;
+        found = child;
+    }
+    return found;
+}
+
+}  // namespace
+
+DialogUnits MeasureUnits(HWND dialog, const DialogTemplate& t) {
+    DialogUnits units;
+    int right = 0, bottom = 0;
+    for (const TemplateItem& item : t.items) {
+        HWND shown = item.title.empty() ? nullptr : OnlyChildTitled(dialog, item.title);
+        if (!shown) continue;
+        RECT r{};
+        GetWindowRect(shown, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        // Far from the origin, the rounding of each conversion weighs least.
+        if (item.x + item.cx > right) {
+            right = item.x + item.cx;
+            units.x = (r.right * 4 + right / 2) / right;
+        }
+        if (item.y + item.cy > bottom) {
+            bottom = item.y + item.cy;
+            units.y = (r.bottom * 8 + bottom / 2) / bottom;
+        }
+    }
+    return units;
+}
+
+DialogUnits MeasureUnits(HWND dialog, const std::wstring& exe, int template_id) {
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return DialogUnits();
+    const DialogUnits units = MeasureUnits(dialog, ReadDialogTemplate(module, template_id));
+    FreeLibrary(module);
+    return units;
+}
+
 }  // namespace e2e

@@ -31,4 +31,17 @@ struct DialogTemplate {
 
 DialogTemplate ReadDialogTemplate(HMODULE module, int template_id);
 
+// The dialog base units a live dialog was laid out with, measured from where the system put
+// the items of its template that reach farthest right and down. Pixel figures made for the
+// original units (6 x 12) scale by them.
+struct DialogUnits {
+    int x = 0, y = 0;
+    int X(int px) const { return MulDiv(px, x, 6); }
+    int Y(int py) const { return MulDiv(py, y, 12); }
+    RECT Scaled(const RECT& r) const { return {X(r.left), Y(r.top), X(r.right), Y(r.bottom)}; }
+};
+DialogUnits MeasureUnits(HWND dialog, const DialogTemplate& t);
+// The same with the template read from the program file `exe`.
+DialogUnits MeasureUnits(HWND dialog, const std::wstring& exe, int template_id);
+
 }  // namespace e2e

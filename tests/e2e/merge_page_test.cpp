@@ -80,7 +80,8 @@ TEST_F(MergePageTest, FirstDisplayShowsEmptyPathsAnEmptyBarAndMergeDisabled) {
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(IsWindowVisible(bar));
     EXPECT_EQ(ProgressPos(bar), 0);
-    EXPECT_EQ(RectInParent(bar), (RECT{30, 240, 455, 260}));
+    const DialogUnits units = MeasureUnits(m_page, QuilletExe(), IDD_MERGE_PAGE);
+    EXPECT_EQ(RectInParent(bar), units.Scaled(RECT{30, 240, 455, 260}));
     Photograph(L"merge-first.bmp");
 }
 

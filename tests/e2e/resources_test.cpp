@@ -17,8 +17,12 @@
 namespace e2e {
 namespace {
 
+using ::testing::AllOf;
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::IsSupersetOf;
+using ::testing::Not;
 
 constexpr DWORD kPageStyle = WS_CHILD | WS_DISABLED | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
 constexpr DWORD kStaticGroup = WS_GROUP;
@@ -32,6 +36,38 @@ bool IsStatic(const TemplateItem& item) {
 }
 bool IsEdit(const TemplateItem& item) {
     return IsClass(item, L"#129", L"Edit");
+}
+
+// The controls that take part in one radio group with `id`: from the WS_GROUP item at or
+// before it up to the next one, as the dialog manager walks them.
+std::vector<DWORD> GroupAround(const DialogTemplate& t, DWORD id) {
+    size_t first = 0;
+    while (first < t.items.size() && t.items[first].id != id) ++first;
+    while (first > 0 && !(t.items[first].style & WS_GROUP)) --first;
+    std::vector<DWORD> group;
+    for (size_t i = first; i < t.items.size(); ++i) {
+        if (i > first && (t.items[i].style & WS_GROUP)) break;
+        group.push_back(t.items[i].id);
+    }
+    return group;
+}
+
+bool SameRow(const TemplateItem& a, const TemplateItem& b) {
+    const int overlap = (std::min)(a.y + a.cy, b.y + b.cy) - (std::max)(a.y, b.y);
+    return 2 * overlap >= (std::min)(a.cy, b.cy);
+}
+// Reading order: rows from the top, each row from the left.
+bool ReadsBefore(const TemplateItem& a, const TemplateItem& b) {
+    return SameRow(a, b) ? a.x < b.x : a.y < b.y;
+}
+// What a person reads as a field's label: the nearest control on its row to its left.
+const TemplateItem* LabelOf(const DialogTemplate& t, const TemplateItem& field) {
+    const TemplateItem* label = nullptr;
+    for (const TemplateItem& item : t.items) {
+        if (&item == &field || !SameRow(item, field) || item.x + item.cx > field.x) continue;
+        if (!label || item.x + item.cx > label->x + label->cx) label = &item;
+    }
+    return label;
 }
 
 class ResourcesTest : public ::testing::Test {
@@ -176,13 +212,13 @@ TEST_F(ResourcesTest, PageTemplatesHaveTheirCaptionSizeFontAndControlOrder) {
     };
     const DWORD s = IDC_STATIC_LABEL;
     const Page pages[] = {
-        {IDD_SPLIT_PAGE, L"文件分割", 315, 201, {s,    1003, 1002, s,    s,    s,    1004,
-                                                 1005, s,    1000, s,    1030, 1008, s,
-                                                 s,    s,    1026, s,    1027, 1028, 1029, s}},
-        {IDD_MERGE_PAGE, L"文件合并", 320, 197, {s, 1003, 1002, s, s, 1004, 1005, s, 1010, s, s}},
-        {IDD_RENAME_PAGE, L"批量重命名", 317, 192, {1019, 1013, 1014, 1026, 1017, 1021, 1001,
-                                                    1020, 1024, 1025, 1000, 1022, 1023, 1018,
-                                                    s,    s,    1004, s,    s,    s,    s}},
+        {IDD_SPLIT_PAGE, L"文件分割", 315, 201, {s,    s,    1003, 1002, s, s,    1004,
+                                                 1005, s,    s,    1026, s, 1027, 1000,
+                                                 1028, 1029, s,    s,    s, s,    1030, 1008}},
+        {IDD_MERGE_PAGE, L"文件合并", 320, 197, {s, s, 1003, 1002, s, s, 1004, 1005, s, s, 1010}},
+        {IDD_RENAME_PAGE, L"批量重命名", 317, 192, {s, s,    1004, 1019, s,    1013, 1014,
+                                                    s, 1026, 1024, s,    1025, 1017, 1000,
+                                                    s, 1022, 1023, 1021, 1018, 1001, 1020}},
         {IDD_ABOUT_PAGE, L"关于", 319, 198, {s, s, s, s, s}},
     };
     for (const Page& page : pages) {
@@ -201,6 +237,31 @@ TEST_F(ResourcesTest, PageTemplatesHaveTheirCaptionSizeFontAndControlOrder) {
     }
 }
 
+// Tab follows the template, and screen readers name a field by the item before it.
+TEST_F(ResourcesTest, PagesTabInReadingOrderAndEveryFieldFollowsItsLabel) {
+    for (int id : {IDD_SPLIT_PAGE, IDD_MERGE_PAGE, IDD_RENAME_PAGE}) {
+        SCOPED_TRACE(id);
+        const DialogTemplate t = ReadDialogTemplate(s_module, id);
+        ASSERT_TRUE(t.found);
+        const TemplateItem* previousStop = nullptr;
+        for (size_t i = 0; i < t.items.size(); ++i) {
+            const TemplateItem& item = t.items[i];
+            if (item.style & WS_TABSTOP) {
+                if (previousStop) {
+                    EXPECT_TRUE(ReadsBefore(*previousStop, item))
+                        << previousStop->id << " is tabbed to before " << item.id;
+                }
+                previousStop = &item;
+            }
+            if (!IsEdit(item)) continue;
+            const TemplateItem* label = LabelOf(t, item);
+            ASSERT_NE(label, nullptr) << "field " << item.id;
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(t.items[i - 1].title, label->title) << "field " << item.id;
+        }
+    }
+}
+
 TEST_F(ResourcesTest, SplitPageStaticsStartGroupsAndItsPathEditsAreReadOnly) {
     const DialogTemplate t = ReadDialogTemplate(s_module, IDD_SPLIT_PAGE);
     ASSERT_TRUE(t.found);
@@ -209,6 +270,7 @@ TEST_F(ResourcesTest, SplitPageStaticsStartGroupsAndItsPathEditsAreReadOnly) {
             EXPECT_TRUE(item.style & kStaticGroup) << ToUtf8(item.title);
         }
     }
+    EXPECT_THAT(GroupAround(t, IDC_SPLIT_BY_SIZE), Contains(IDC_SPLIT_BY_PARTS));
     for (DWORD id : {IDC_SPLIT_SOURCE_PATH, IDC_SPLIT_TARGET_FOLDER, IDC_SPLIT_SOURCE_MB}) {
         EXPECT_TRUE(t.Item(id)->style & ES_READONLY) << id;
     }
@@ -228,7 +290,9 @@ TEST_F(ResourcesTest, RenamePageRadiosFormTwoGroupsWithoutTabStops) {
         EXPECT_FALSE(style & WS_TABSTOP) << id;
         EXPECT_EQ(bool(style & WS_GROUP), id == IDC_RENAME_REPLACE_TEXT) << id;
     }
-    EXPECT_TRUE(t.items[14].style & WS_GROUP) << "the folder label ends the rule group";
+    EXPECT_THAT(GroupAround(t, IDC_RENAME_REPLACE_TEXT),
+                AllOf(IsSupersetOf({IDC_RENAME_CHANGE_NAME, IDC_RENAME_CHANGE_EXT}),
+                      Not(Contains(IDC_RENAME_FOLDERS_ONLY))));
     EXPECT_EQ(t.Item(IDC_RENAME_NUMBER_FIRST)->style & (0xF | WS_TABSTOP),
               DWORD(BS_AUTOCHECKBOX | WS_TABSTOP));
     for (const TemplateItem& item : t.items) {

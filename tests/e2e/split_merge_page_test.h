@@ -14,6 +14,7 @@
 #include <iterator>
 #include <string>
 
+#include "dialog_template.h"
 #include "driver/message_box.h"
 #include "driver/pickers.h"
 #include "driver/screenshot.h"

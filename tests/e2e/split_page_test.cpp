@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "res/resource.h"
+#include "split/split_texts.h"
 #include "split_merge_page_test.h"
 
 namespace e2e {
@@ -83,7 +84,8 @@ TEST_F(SplitPageTest, FirstDisplayShowsTheDefaultsWithSplitDisabledAndAnEmptyBar
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(IsWindowVisible(bar));
     EXPECT_EQ(ProgressPos(bar), 0);
-    EXPECT_EQ(RectInParent(bar), (RECT{25, 260, 450, 280}));
+    const DialogUnits units = MeasureUnits(m_page, QuilletExe(), IDD_SPLIT_PAGE);
+    EXPECT_EQ(RectInParent(bar), units.Scaled(RECT{25, 260, 450, 280}));
     Photograph(L"split-first.bmp");
 }
 
@@ -366,6 +368,9 @@ TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInpu
         ClickTab(m_sheet, m_app.handle(), 1);
         ClickControl(m_page, IDC_SPLIT_BROWSE_SOURCE);
         CloseSheet(m_sheet);
+        // A close during the run asks whether to stop; No lets the split go on.
+        const MessageBoxInfo question = WaitForMessageBox(m_app.pid(), m_sheet, 5000);
+        if (question.window) AnswerMessageBox(question.window, IDNO);
         Responds(m_sheet);
         const uintmax_t written = BytesIn(pieces);
         const bool stillRunning =
@@ -392,6 +397,7 @@ TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInpu
             StartOnTab(0);
             continue;
         }
+        EXPECT_EQ(question.text, FromCodePage(split_text::kAskStopSplit, 936));
         EXPECT_TRUE(responded) << "the window stopped answering during the split";
         EXPECT_TRUE(dragged) << "the window could not be moved";
         EXPECT_GT(ProgressPos(bar), early) << "the bar did not move on";
@@ -409,6 +415,62 @@ TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInpu
         return;
     }
     FAIL() << "even a split of 3600 MB ended before the checks";
+}
+
+TEST_F(SplitPageTest, EscapeDuringASplitAndYesKeepTheWholePiecesAndRemoveTheUnfinishedOne) {
+    // As above: the answer counts only if the split was still running when it came.
+    for (long long megabytes : {300LL, 1200LL, 3600LL}) {
+        SCOPED_TRACE(std::to_string(megabytes) + " MB");
+        const std::wstring name = L"stop" + std::to_wstring(megabytes);
+        const fs::path big = MakeSparseFile(m_folder / (name + L".bin"), megabytes * 1048576);
+        const fs::path pieces = m_folder / name;
+        ASSERT_TRUE(ChooseSource(big));
+        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_BY_PARTS));
+        ASSERT_TRUE(
+            WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, kPatienceMs));
+        SetControlText(m_page, IDC_SPLIT_PART_COUNT, L"5120");
+        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
+        HWND bar = ProgressBarOf(m_page);
+        ASSERT_TRUE(WaitUntil([&] { return ProgressPos(bar) > 0; }, 60000));
+
+        PostMessageW(m_page, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        const MessageBoxInfo question = WaitForMessageBox(m_app.pid(), m_sheet, 10000);
+        if (!question.window) {
+            ASSERT_NE(OpenedByShell(600000), L"") << "the split did not end";
+            Recorder().Clear();
+            continue;  // too short for this machine: a larger source
+        }
+        EXPECT_EQ(question.text, FromCodePage(split_text::kAskStopSplit, 936));
+        ASSERT_TRUE(AnswerMessageBox(question.window, IDYES));
+        const MessageBoxInfo said = WaitForMessageBox(m_app.pid(), m_sheet, kPatienceMs);
+        ASSERT_NE(said.window, nullptr) << "the stop was not reported";
+
+        const unsigned chunk = static_cast<unsigned>(megabytes * 1048576 / 5120);
+        const std::string whole = PieceBytes(0, 5120, chunk, std::string(chunk, '\0'));
+        size_t count = 0;
+        for (const auto& entry : fs::directory_iterator(pieces)) {
+            EXPECT_EQ(entry.file_size(), whole.size()) << entry.path().string();
+            ++count;
+        }
+        ASSERT_GT(count, 0u);
+        ASSERT_LT(count, 5120u);
+        for (unsigned i = 0; i < count; ++i) {
+            ASSERT_EQ(ReadBytes(pieces / (name + std::to_wstring(i) + L".bin.spt")),
+                      PieceBytes(i, 5120, chunk, std::string(chunk, '\0')))
+                << "piece " << i;
+        }
+        EXPECT_NE(said.text.find(L" " + std::to_wstring(count) + L" "), std::wstring::npos)
+            << ToUtf8(said.text);
+        EXPECT_NE(said.text.find(pieces.wstring()), std::wstring::npos) << ToUtf8(said.text);
+        ASSERT_TRUE(AnswerMessageBox(said.window, IDOK));
+        EXPECT_TRUE(IsWindowVisible(m_sheet));
+        EXPECT_TRUE(Recorder().Entries().empty()) << "a stopped split opened its folder";
+        EXPECT_TRUE(SwitchToTab(m_sheet, m_app.handle(), 1, kPatienceMs)) << "the window is stuck";
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+        return;
+    }
+    FAIL() << "even a split of 3600 MB ended before the stop";
 }
 
 TEST_F(SplitPageTest, ASessionEndDuringASplitIsRefusedAndEveryPieceComesOutWhole) {

@@ -92,6 +92,32 @@ TEST_F(StartupTest, EveryPageShowsTheTextsOfItsTemplate) {
     FreeLibrary(exe);
 }
 
+// Enter in a field goes to the sheet's default button, which is hidden but was once the OK
+// that ends the program.
+TEST_F(StartupTest, EnterInAnyFieldOfAnyPageLeavesTheProgramRunning) {
+    ASSERT_TRUE(Start());
+    int fields = 0;
+    for (int tab = 0; tab < 4; ++tab) {
+        ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), tab, kPatienceMs)) << "tab " << tab;
+        HWND page = CurrentPage(m_sheet);
+        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (lstrcmpiW(ClassOf(child).c_str(), L"Edit") != 0) continue;
+            ++fields;
+            const int id = GetDlgCtrlID(child);
+            PostMessageW(child, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+            PostMessageW(child, WM_CHAR, L'\r', 0x001C0001);
+            PostMessageW(child, WM_KEYUP, VK_RETURN, 0xC01C0001);
+            Sleep(200);
+            ASSERT_TRUE(IsWindow(m_sheet)) << "Enter in field " << id << " of tab " << tab;
+        }
+    }
+    EXPECT_GE(fields, 10);
+    Sleep(1000);
+    EXPECT_TRUE(m_app.IsRunning());
+    EXPECT_EQ(FindDialogOwnedBy(m_app.pid(), m_sheet), nullptr) << "a message came up";
+    EXPECT_EQ(ExitPagesRecorded(), 0u);
+}
+
 TEST_F(StartupTest, ClosingTheSheetOpensTheExitPageOnceAndEndsTheProgram) {
     ASSERT_TRUE(Start());
     ASSERT_TRUE(CloseAndWaitExit()) << "the program still runs 20 s after its sheet was closed";

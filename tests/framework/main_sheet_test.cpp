@@ -40,6 +40,28 @@ TEST(MainSheet, ShowsTheFourPagesInOrderAndNoButtons) {
         HWND button = sheet.GetDlgItem(id).m_hWnd;
         EXPECT_TRUE(button == nullptr || !::IsWindowVisible(button)) << "button " << id;
     }
+
+    // A window of its own on the taskbar and in Alt+Tab, with no help button that leads nowhere.
+    EXPECT_TRUE(sheet.GetStyle() & WS_MINIMIZEBOX);
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(sheet.m_hWnd, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_APPWINDOW);
+    EXPECT_FALSE(exStyle & WS_EX_CONTEXTHELP);
+    EXPECT_FALSE(sheet.GetStyle() & DS_CONTEXTHELP);
+    const struct {
+        WPARAM kind;
+        int width;
+    } icons[] = {{ICON_SMALL, ::GetSystemMetrics(SM_CXSMICON)},
+                 {ICON_BIG, ::GetSystemMetrics(SM_CXICON)}};
+    for (const auto& icon : icons) {
+        HICON shown = reinterpret_cast<HICON>(sheet.SendMessage(WM_GETICON, icon.kind));
+        ICONINFO info = {};
+        ASSERT_TRUE(shown && ::GetIconInfo(shown, &info)) << "icon kind " << icon.kind;
+        BITMAP colour = {};
+        ::GetObjectW(info.hbmColor, sizeof(colour), &colour);
+        EXPECT_EQ(colour.bmWidth, icon.width) << "icon kind " << icon.kind;
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+    }
     sheet.DestroyWindow();
 }
 

@@ -113,6 +113,20 @@ TEST_F(MergeEngineTest, FailuresLeaveTheOutputAsTheyFoundIt) {
     EXPECT_EQ(fs::file_size(out), 0u);
 }
 
+TEST_F(MergeEngineTest, AStopRemovesTheUnfinishedOutputAndLeavesThePieces) {
+    const std::string bytes = Pattern(5000000);
+    SplitFields f = SplitNew("m.bin", bytes);
+    const std::string piece1 = Read(PieceName(f, 1));
+    Recorder notify;
+    notify.stopAtPos = 300;
+    const Outcome outcome = Merge(PieceName(f, 0), dir.Join("m.out"), notify);
+    EXPECT_EQ(outcome.status, Outcome::kStopped);
+    EXPECT_FALSE(fs::exists(dir.Join("m.out")));
+    EXPECT_NE(outcome.reason.find(dir.Join("m.out")), std::string::npos);
+    EXPECT_EQ(Read(PieceName(f, 1)), piece1);
+    EXPECT_EQ(notify.Calls().back(), "wait off");
+}
+
 TEST_F(MergeEngineTest, OutputThatIsAPieceIsRefusedUntouched) {
     const std::string bytes = Pattern(30000);
     SplitFields f = SplitNew("p.bin", bytes, 3);

@@ -199,6 +199,50 @@ TEST_F(SplitEngineTest, SplitWithoutAnOpenSourceRaisesTheUnnamedHandleError) {
     EXPECT_TRUE(notify.events.empty());
 }
 
+// A stop leaves the pieces finished before it, byte for byte, and names them: none beyond
+// the piece it was asked in, and at most that one (a system that copies a piece in one
+// call finishes it). A stop asked at the very last block comes too late to stop anything.
+TEST_F(SplitEngineTest, AStopKeepsOnlyTheWholePiecesAndSaysHowManyAndWhere) {
+    const std::string bytes = Pattern(5000000);
+    dir.WriteFile("s.bin", bytes);
+    // 2 MiB pieces of 205 blocks each, and a last one of 79: steps 1-205, 206-410, 411-489.
+    const struct {
+        uint64_t stopAt;
+        uint64_t kept;
+    } rows[] = {{1, 0}, {204, 0}, {205, 1}, {300, 1}, {411, 2}, {489, 3}};  // kept: at least
+    for (const auto& row : rows) {
+        SCOPED_TRACE("stop at " + std::to_string(row.stopAt));
+        SplitFields f = FieldsFor("s.bin");
+        fs::remove_all(f.m_strTargetFolder);
+        Recorder notify;
+        notify.answerYes = true;
+        notify.stopAtPos = row.stopAt;
+        source.Close();
+        const Outcome outcome = Split(f, notify);
+        uint64_t kept = 0;
+        while (kept < 3 && fs::exists(PieceName(f, kept))) ++kept;
+        EXPECT_GE(kept, row.kept);
+        EXPECT_LE(kept, row.kept == 3 ? 3 : row.kept + 1);
+        for (uint64_t i = 0; i < 3; ++i) {
+            const uint64_t size = i < 2 ? 2097152 : 805696;
+            if (i < kept) {
+                EXPECT_EQ(Read(PieceName(f, i)),
+                          WritePieceHeader(i, 3, 2097152, size) + bytes.substr(i * 2097152, size));
+            } else {
+                EXPECT_FALSE(fs::exists(PieceName(f, i))) << "piece " << i;
+            }
+        }
+        if (kept == 3) {
+            EXPECT_TRUE(outcome.ok());
+            continue;
+        }
+        EXPECT_EQ(outcome.status, Outcome::kStopped);
+        EXPECT_NE(outcome.reason.find(" " + std::to_string(kept) + " "), std::string::npos);
+        EXPECT_NE(outcome.reason.find(f.m_strTargetFolder), std::string::npos);
+        EXPECT_EQ(notify.Calls()[notify.Calls().size() - 2], "message " + outcome.reason);
+    }
+}
+
 // A failed piece or source stops the split with a file error naming that file; the
 // pieces before stay complete and the folder is not opened.
 TEST_F(SplitEngineTest, FileErrorsStopTheSplitAndKeepEarlierPieces) {

@@ -27,6 +27,7 @@ class Recorder : public EngineNotifications {
         if (onRange) onRange();
     }
     void SetProgressPos(uint64_t pos) override {
+        lastPos = pos;
         events.push_back("pos " + std::to_string(pos));
         if (onProgress) onProgress(pos);
     }
@@ -37,6 +38,7 @@ class Recorder : public EngineNotifications {
         events.push_back("update");
         return exchangeOk;
     }
+    bool StopRequested() override { return stopAtPos != 0 && lastPos >= stopAtPos; }
 
     // Everything but the progress positions.
     std::vector<std::string> Calls() const {
@@ -50,6 +52,8 @@ class Recorder : public EngineNotifications {
     std::vector<std::string> events;
     bool answerYes = false;
     bool exchangeOk = true;
+    uint64_t stopAtPos = 0;  // the user asks to stop once the bar has reached it; 0: never
+    uint64_t lastPos = 0;
     std::function<void()> onRange;
     std::function<void(uint64_t)> onProgress;
 };

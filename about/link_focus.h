@@ -1,0 +1,16 @@
+// A window with no face of its own that takes the keyboard focus for the About page's links,
+// which the page draws itself: Tab reaches it, and it hands the page the keys it is given.
+#pragma once
+
+#include <windows.h>
+
+namespace link_focus {
+
+// Sent to the page: wParam is the virtual key pressed.
+constexpr UINT kKeyMessage = WM_APP + 1;
+// Sent to the page: wParam is TRUE when the focus arrived, FALSE when it left.
+constexpr UINT kFocusMessage = WM_APP + 2;
+
+HWND Create(HWND page);
+
+}  // namespace link_focus
