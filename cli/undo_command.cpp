@@ -5,10 +5,8 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
-#include "cli/journal_store.h"
 #include "cli/terminal.h"
-#include "platform/path.h"
-#include "rename/rename_undo.h"
+#include "rename/journaled_rename.h"
 
 namespace {
 
@@ -49,23 +47,21 @@ int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
     bool dryRun = false;
     if (!ParseUndoArgs(args, folder, dryRun)) return kExitUsage;
     folder = FullFolderPath(folder);
-    std::string journalPath, text;
-    rename_journal::Journal journal;
-    size_t badLine = 0;
-    if (!LastJournal(folder, journalPath, text)) {
-        terminal.ShowUtf8(cli_text::Fill(cli_text::kNoJournal, {folder}));
-        return kExitFailed;
+    const LastRunUndo undo = UndoLastRun(folder, dryRun);
+    switch (undo.status) {
+        case LastRunUndo::kNoJournal:
+            terminal.ShowUtf8(cli_text::Fill(cli_text::kNoJournal, {folder}));
+            return kExitFailed;
+        case LastRunUndo::kDamaged:
+            terminal.ShowUtf8(cli_text::Fill(cli_text::kJournalDamaged,
+                                             {undo.journalPath, std::to_string(undo.badLine)}));
+            return kExitFailed;
+        case LastRunUndo::kUnwritable:
+            throw undo.journalError;
+        case LastRunUndo::kUndone:
+            break;
     }
-    if (!rename_journal::Read(text, journal, badLine)) {
-        terminal.ShowUtf8(
-            cli_text::Fill(cli_text::kJournalDamaged, {journalPath, std::to_string(badLine)}));
-        return kExitFailed;
-    }
-    // The journal's own folder: the one the run renamed in, however it is named now.
-    JournalWriter undoJournal(journal.folder);
-    const UndoResult result = UndoRenames(
-        journal.folder + path::kSeparator, journal, dryRun,
-        [&](const std::vector<rename_journal::Record>& moves) { undoJournal.RecordAll(moves); });
+    const UndoResult& result = undo.result;
     size_t restored = 0;
     for (const UndoStep& step : result.steps) {
         Report(step, terminal);

@@ -1,4 +1,4 @@
-#include "cli/journal_store.h"
+#include "rename/journal_store.h"
 
 #include <cstdint>
 #include <cstdio>
