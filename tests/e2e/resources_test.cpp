@@ -182,7 +182,8 @@ TEST_F(ResourcesTest, PageTemplatesHaveTheirCaptionSizeFontAndControlOrder) {
         {IDD_MERGE_PAGE, L"文件合并", 320, 197, {s, 1003, 1002, s, s, 1004, 1005, s, 1010, s, s}},
         {IDD_RENAME_PAGE, L"批量重命名", 317, 192, {1019, 1013, 1014, 1026, 1017, 1021, 1001,
                                                     1020, 1024, 1025, 1000, 1022, 1023, 1018,
-                                                    s,    s,    1004, s,    s,    s,    s}},
+                                                    s,    s,    1004, s,    s,    s,    s,
+                                                    1027, 1028}},
         {IDD_ABOUT_PAGE, L"关于", 319, 198, {s, s, s, s, s}},
     };
     for (const Page& page : pages) {
