@@ -555,5 +555,27 @@ TEST_F(RenamePageTest, UndoLeavesAnEntryChangedSinceAloneAndNamesIt) {
     EXPECT_THAT(MovedContents(folder), ElementsAre(L"moved.txt", L"name002.txt"));
 }
 
+TEST_F(RenamePageTest, AJournalThatCannotBeWrittenStopsTheRunWithAMessage) {
+    const std::wstring folder = MakeFolder(L"unjournaled", {L"a.txt"});
+    // A copy started now finds its journals' folder, LOCALAPPDATA\Quillet, taken by a file.
+    const std::wstring blocked = MakeFolder(L"blocked-state", {L"Quillet"});
+    ASSERT_TRUE(CloseAndWaitExit());
+    wchar_t saved[MAX_PATH] = L"";
+    GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH);
+    SetEnvironmentVariableW(L"LOCALAPPDATA", blocked.c_str());
+    const bool started = Start();
+    SetEnvironmentVariableW(L"LOCALAPPDATA", saved);
+    ASSERT_TRUE(started);
+    ASSERT_TRUE(SwitchToTab(m_sheet, m_app.handle(), kRenameTab, kPatienceMs));
+    m_page = CurrentPage(m_sheet);
+    Type(IDC_RENAME_FOLDER, folder);
+
+    const MessageBoxInfo box = ExecuteExpectingBox();
+    EXPECT_THAT(box.text, HasSubstr(L"无法写入改名记录，没有改名"));
+    EXPECT_EQ(box.icon, IconKind::kStop) << IconKindName(box.icon);
+    ExpectNoBox();
+    EXPECT_THAT(NamesIn(folder), ElementsAre(L"a.txt"));
+}
+
 }  // namespace
 }  // namespace e2e
