@@ -130,14 +130,19 @@ std::vector<std::wstring> Lines(const std::string& utf8) {
 
 // Runs quillet-cli.exe as a user would, with its stdout (UTF-8 when redirected) into out.
 int RunCli(const std::wstring& args, std::string* out = nullptr) {
-    const std::wstring printed = JoinPath(WorkFolder(), L"rename-page-cli.out");
-    const std::wstring told = JoinPath(WorkFolder(), L"rename-page-cli.err");
+    // Files of their own for each run: a console host may hold the last ones a while.
+    static int runs = 0;
+    const std::wstring run =
+        std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs);
+    const std::wstring printed = JoinPath(WorkFolder(), L"rename-page-cli-" + run + L".out");
+    const std::wstring told = JoinPath(WorkFolder(), L"rename-page-cli-" + run + L".err");
     SECURITY_ATTRIBUTES inherited = {sizeof(inherited), nullptr, TRUE};
     HANDLE files[2];
     int i = 0;
     for (const std::wstring& path : {printed, told}) {
         files[i++] = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_NE(files[i - 1], INVALID_HANDLE_VALUE) << ToUtf8(path);
     }
     STARTUPINFOW start = {};
     start.cb = sizeof(start);
@@ -158,6 +163,8 @@ int RunCli(const std::wstring& args, std::string* out = nullptr) {
     CloseHandle(files[1]);
     if (out) *out = ReadAll(printed);
     EXPECT_NE(status, 99u) << ToUtf8(command) << ": " << ReadAll(told);
+    DeleteFileW(printed.c_str());
+    DeleteFileW(told.c_str());
     return static_cast<int>(status);
 }
 
