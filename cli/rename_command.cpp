@@ -11,14 +11,11 @@
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
-#include "platform/file_exception.h"
-#include "platform/folder.h"
 #include "platform/framework_texts.h"
 #include "platform/number_parse.h"
-#include "platform/path.h"
-#include "rename/journal_store.h"
+#include "rename/journaled_rename.h"
 #include "rename/rename_engine.h"
-#include "rename/rename_preview.h"
+#include "rename/rename_plan.h"
 
 namespace {
 
@@ -118,39 +115,6 @@ RenameSettings SettingsFor(const RenameArgs& a, int32_t increment) {
     return s;
 }
 
-// Tells nobody: the planning walk, whose messages the run itself shows.
-class Unheard : public EngineNotifications {
-  public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    void SetProgressRange(uint32_t, uint32_t) override {}
-    void SetProgressPos(uint64_t) override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void OpenFolder(const std::string&) override {}
-    bool UpdateData() override { return true; }
-};
-
-// The renames the run is going to make, as its preview lists them, up to where it
-// would stop.
-std::vector<std::pair<std::string, std::string>> Plan(const RenameSettings& settings,
-                                                      RenameOrder order) {
-    std::vector<std::pair<std::string, std::string>> plan;
-    Unheard nobody;
-    int32_t serial = 0;
-    try {
-        PreviewBatchRename(
-            settings, serial, nobody,
-            [&](const std::string& from, const std::string& to) {
-                if (from != to) plan.emplace_back(from, to);
-            },
-            order);
-    } catch (const CFileException&) {
-        // The run stops there as well, and says why.
-    }
-    return plan;
-}
-
 }  // namespace
 
 // A failed rename raises CFileException; main reports it like the window's framework.
@@ -166,44 +130,22 @@ int RunRenameCommand(const std::vector<std::string>& argList, Terminal& terminal
     const RenameSettings settings = SettingsFor(args, increment);
     const RenameOrder order = OrderFor(args);
     if (args.dryRun) {
-        const RenameOutcome outcome = PreviewBatchRename(
-            settings, serial, terminal,
-            [&](const std::string& from, const std::string& to) {
-                terminal.PrintUtf8(from + " -> " + to + "\n");
-            },
-            order);
-        if (outcome.ok()) return kExitDone;
-        terminal.ReportEnd(outcome.reason);
+        const RenamePlan plan = PlanBatchRename(settings, order);
+        for (const RenamePlan::Rename& r : plan.renames) {
+            terminal.PrintUtf8(r.first + " -> " + r.second + "\n");
+        }
+        if (plan.stops) throw plan.stopError;
+        if (plan.outcome.ok()) return kExitDone;
+        terminal.ReportEnd(plan.outcome.reason);
         return kExitFailed;
     }
-    if (state_files::Folder().empty()) {
+    const JournaledRenameReport report = RunJournaledRename(settings, serial, terminal, order);
+    if (report.journal.kind == JournalTrouble::kNoStateFolder) {
         terminal.ShowMessage(cli_text::kNoStateFolder);
         return kExitFailed;
     }
-    // The whole plan reaches the disk in one flush before the first rename; a rename
-    // the plan did not foresee (the folder changed meanwhile) gets a flush of its own.
-    JournalWriter journal(settings.m_strFolder);
-    const std::string prefix = settings.m_strFolder + path::kSeparator;
-    std::vector<std::pair<std::string, std::string>> plan = Plan(settings, order);
-    // From an entry that cannot be journaled on, each rename is journaled on its own,
-    // which refuses it.
-    plan.resize(journal.RecordAll(prefix, plan));
-    size_t next = 0;
-    RenameRunOptions options;
-    options.order = order;
-    options.beforeRename = [&](const std::string& folderPrefix, const std::string& oldName,
-                               const std::string& newName) {
-        // The plan holds each new name as the folder stores it.
-        if (next < plan.size() &&
-            plan[next] == std::make_pair(oldName, folder::StoredName(newName))) {
-            ++next;
-        } else {
-            next = plan.size();
-            journal.Record(folderPrefix, oldName, newName);
-        }
-    };
-    const RenameOutcome outcome = RunBatchRename(settings, serial, terminal, options);
-    if (outcome.ok()) return kExitDone;
-    terminal.ReportEnd(outcome.reason);
+    if (report.journal.kind == JournalTrouble::kUnwritable) throw report.journal.error;
+    if (report.outcome.ok()) return kExitDone;
+    terminal.ReportEnd(report.outcome.reason);
     return kExitFailed;
 }

@@ -6,10 +6,7 @@
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
-#include "platform/folder.h"
-#include "platform/path.h"
-#include "rename/journal_store.h"
-#include "rename/rename_undo.h"
+#include "rename/journaled_rename.h"
 
 namespace {
 
@@ -50,31 +47,28 @@ int RunUndoCommand(const std::vector<std::string>& args, Terminal& terminal) {
     bool dryRun = false;
     if (!ParseUndoArgs(args, folder, dryRun)) return kExitUsage;
     folder = FullFolderPath(folder);
-    const std::string resolved = folder::Resolve(folder);
-    std::string journalPath, text;
-    rename_journal::Journal journal;
-    size_t badLine = 0;
-    if (!LastJournal(resolved, journalPath, text)) {
-        terminal.ShowUtf8(cli_text::Fill(cli_text::kNoJournal, {folder}));
-        return kExitFailed;
+    const LastRunUndo undo = UndoLastRun(folder, dryRun);
+    switch (undo.status) {
+        case LastRunUndo::kNoJournal:
+            terminal.ShowUtf8(cli_text::Fill(cli_text::kNoJournal, {folder}));
+            return kExitFailed;
+        case LastRunUndo::kDamaged:
+            terminal.ShowUtf8(cli_text::Fill(cli_text::kJournalDamaged,
+                                             {undo.journalPath, std::to_string(undo.badLine)}));
+            return kExitFailed;
+        case LastRunUndo::kFirstFormat:
+            terminal.ShowUtf8(cli_text::Fill(cli_text::kJournalFirstFormat, {undo.journalPath}));
+            return kExitFailed;
+        case LastRunUndo::kOtherFolder:
+            terminal.ShowUtf8(
+                cli_text::Fill(cli_text::kJournalOtherFolder, {undo.journalPath, folder}));
+            return kExitFailed;
+        case LastRunUndo::kUnwritable:
+            throw undo.journalError;
+        case LastRunUndo::kUndone:
+            break;
     }
-    if (rename_journal::IsFirstFormat(text)) {
-        terminal.ShowUtf8(cli_text::Fill(cli_text::kJournalFirstFormat, {journalPath}));
-        return kExitFailed;
-    }
-    if (!rename_journal::Read(text, journal, badLine)) {
-        terminal.ShowUtf8(
-            cli_text::Fill(cli_text::kJournalDamaged, {journalPath, std::to_string(badLine)}));
-        return kExitFailed;
-    }
-    if (!JournalIsOf(journal, resolved)) {
-        terminal.ShowUtf8(cli_text::Fill(cli_text::kJournalOtherFolder, {journalPath, folder}));
-        return kExitFailed;
-    }
-    JournalWriter undoJournal(resolved);
-    const UndoResult result = UndoRenames(
-        resolved + path::kSeparator, journal, dryRun,
-        [&](const std::vector<rename_journal::Record>& moves) { undoJournal.RecordAll(moves); });
+    const UndoResult& result = undo.result;
     size_t restored = 0;
     for (const UndoStep& step : result.steps) {
         Report(step, terminal);

@@ -1,6 +1,6 @@
-// The journals of quillet-cli's batch renames: one file for each run that renamed
-// something, in the user's state folder, named after the folder renamed in and
-// numbered; the last 20 of each folder are kept.
+// The journals of batch renames, the window's and quillet-cli's alike: one file for
+// each run that renamed something, in the user's state folder, named after the folder
+// renamed in and numbered; the last 20 of each folder are kept.
 #pragma once
 
 #include <string>

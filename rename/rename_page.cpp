@@ -4,8 +4,14 @@
 #include "app/framework/folder_picker.h"
 #include "app/framework/shell_open.h"
 #include "platform/engine_notifications.h"
-#include "rename/rename_engine.h"
+#include "platform/text.h"
+#include "platform/win32/system_path.h"
+#include "platform/win32/wide.h"
+#include "rename/journaled_rename.h"
+#include "rename/rename_plan.h"
+#include "rename/rename_preview_dialog.h"
 #include "rename/rename_texts.h"
+#include "rename/undo_report_text.h"
 #include "res/resource.h"
 
 namespace {
@@ -31,6 +37,23 @@ class PageNotifications : public EngineNotifications {
     CDialog& m_page;
 };
 
+std::string WithError(const char* text, const CFileException& error) {
+    return std::string(text) + "\n" + error.ErrorMessage();
+}
+
+// The folder field's text as a full path, as quillet-cli takes its FOLDER.
+std::string FullPath(const std::string& folder) {
+    const std::wstring full = system_path::Full(wide::FromUtf8(folder));
+    return full.empty() ? folder : wide::ToUtf8(full);
+}
+
+bool HasRestorable(const UndoResult& result) {
+    for (const UndoStep& s : result.steps) {
+        if (s.kind == UndoStep::kRestored) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 const CRuntimeClass CMyPropertyPage3::classCMyPropertyPage3 = {
@@ -46,6 +69,8 @@ const ClickMapEntry<CMyPropertyPage3> CMyPropertyPage3::messageMap[] = {
     {IDC_RENAME_CHANGE_EXT, &CMyPropertyPage3::OnChangeExt},
     {IDC_RENAME_NUMBER_FIRST, &CMyPropertyPage3::OnNumberFirst},
     {IDC_RENAME_REPLACE_TEXT, &CMyPropertyPage3::OnReplaceText},
+    {IDC_RENAME_PREVIEW, &CMyPropertyPage3::OnPreview},
+    {IDC_RENAME_UNDO, &CMyPropertyPage3::OnUndo},
 };
 
 CMyPropertyPage3::CMyPropertyPage3() : CPropertyPage(IDD_RENAME_PAGE) {}
@@ -110,7 +135,69 @@ void CMyPropertyPage3::OnExecute() {
     // would surprise the user.
     if (!UpdateData(true)) return;
     PageNotifications notify(*this);
-    RunBatchRename(*this, m_nSerial, notify);
+    const JournaledRenameReport report =
+        RunJournaledRename(*this, m_nSerial, notify, RenameOrder::kListing);
+    if (report.journal.kind == JournalTrouble::kNoStateFolder) {
+        MessageBox(rename_text::kNoStateFolder, MB_ICONSTOP);
+    } else if (report.journal.kind == JournalTrouble::kUnwritable) {
+        MessageBox(WithError(rename_text::kJournalUnwritable, report.journal.error), MB_ICONSTOP);
+    }
+}
+
+void CMyPropertyPage3::OnPreview() {
+    // The same exchange as the run's, so the preview shows what "执行操作" would do now.
+    if (!UpdateData(true)) return;
+    const RenamePlan plan = PlanBatchRename(*this, RenameOrder::kListing);
+    CRenamePreviewDialog dialog(plan, this);
+    dialog.DoModal();
+}
+
+void CMyPropertyPage3::OnUndo() {
+    const std::string typed = wide::ToUtf8(GetDlgItem(IDC_RENAME_FOLDER).GetWindowText());
+    if (typed.empty()) {
+        MessageBox(rename_text::kNoFolder);
+        return;
+    }
+    const std::string folder = FullPath(typed);
+    const LastRunUndo found = UndoLastRun(folder, true);
+    if (found.status == LastRunUndo::kNoJournal) {
+        MessageBox(rename_text::Fill(rename_text::kNothingToUndo, {text::ForDisplay(folder)}),
+                   MB_ICONINFORMATION);
+        return;
+    }
+    if (found.status == LastRunUndo::kDamaged) {
+        MessageBox(
+            rename_text::Fill(rename_text::kJournalDamaged,
+                              {text::ForDisplay(found.journalPath), std::to_string(found.badLine)}),
+            MB_ICONSTOP);
+        return;
+    }
+    if (found.status == LastRunUndo::kFirstFormat) {
+        MessageBox(rename_text::Fill(rename_text::kJournalFirstFormat,
+                                     {text::ForDisplay(found.journalPath)}),
+                   MB_ICONSTOP);
+        return;
+    }
+    if (found.status == LastRunUndo::kOtherFolder) {
+        MessageBox(rename_text::Fill(rename_text::kJournalOtherFolder,
+                                     {text::ForDisplay(found.journalPath), text::ForDisplay(folder)}),
+                   MB_ICONSTOP);
+        return;
+    }
+    if (!HasRestorable(found.result)) {
+        MessageBox(undo_report_text::NothingToRestore(found.result), MB_ICONINFORMATION);
+        return;
+    }
+    if (MessageBox(undo_report_text::Question(found.result), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    // Decided again from the folder as it stands now, as quillet-cli undo decides.
+    const LastRunUndo done = UndoLastRun(folder, false);
+    if (done.status == LastRunUndo::kUnwritable) {
+        MessageBox(WithError(rename_text::kUndoJournalUnwritable, done.journalError), MB_ICONSTOP);
+        return;
+    }
+    MessageBox(undo_report_text::Report(done.result),
+               done.result.allRestored() ? MB_ICONINFORMATION : MB_ICONEXCLAMATION);
 }
 
 void CMyPropertyPage3::OnViewResult() {

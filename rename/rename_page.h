@@ -36,4 +36,6 @@ class CMyPropertyPage3 : public CPropertyPage, public RenameSettings {
     void OnChangeExt();
     void OnNumberFirst();
     void OnReplaceText();
+    void OnPreview();
+    void OnUndo();
 };

@@ -13,7 +13,8 @@ constexpr long kNameExists = 183;
 // Keeps the names the folder would hold after each rename of the run.
 class PreviewRenames : public RenameSink {
   public:
-    explicit PreviewRenames(const RenamePreviewLine& onRename) : m_onRename(onRename) {}
+    PreviewRenames(const RenamePreviewLine& onRename, const RenamePreviewLine& onTaken)
+        : m_onRename(onRename), m_onTaken(onTaken) {}
 
     void Listed(const std::vector<folder::Entry>& entries) override {
         for (const folder::Entry& entry : entries) {
@@ -30,6 +31,7 @@ class PreviewRenames : public RenameSink {
         const std::string newKey = folder::NameKey(stored);
         // An empty name leaves the folder's own path, which exists.
         if (stored.empty() || (newKey != oldKey && m_present.count(newKey) > 0)) {
+            if (m_onTaken) m_onTaken(oldName, stored);
             CFileException::ThrowOsError(kNameExists);
         }
         m_present.erase(oldKey);
@@ -40,6 +42,7 @@ class PreviewRenames : public RenameSink {
 
   private:
     const RenamePreviewLine& m_onRename;
+    const RenamePreviewLine& m_onTaken;
     std::set<std::string> m_present;
 };
 
@@ -47,8 +50,8 @@ class PreviewRenames : public RenameSink {
 
 RenameOutcome PreviewBatchRename(const RenameSettings& settings, int32_t& m_nSerial,
                                  EngineNotifications& notify, const RenamePreviewLine& onRename,
-                                 RenameOrder order) {
-    PreviewRenames preview(onRename);
+                                 RenameOrder order, const RenamePreviewLine& onTaken) {
+    PreviewRenames preview(onRename, onTaken);
     bool success = false;
     return WalkBatchRename(settings, m_nSerial, notify, preview, success, order);
 }

@@ -19,4 +19,17 @@ inline std::wstring QuilletExe() {
 #endif
 }
 
+#if defined(QUILLET_CLI_ON_C) || defined(QUILLET_CLI)
+// The quillet-cli.exe beside it.
+inline std::wstring QuilletCliExe() {
+#ifdef QUILLET_CLI_ON_C
+    std::wstring path = L"C:\\" + FromUtf8(QUILLET_CLI_ON_C);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+#else
+    return WindowsPathFromUnix(QUILLET_CLI);
+#endif
+}
+#endif
+
 }  // namespace e2e

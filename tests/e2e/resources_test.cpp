@@ -218,7 +218,8 @@ TEST_F(ResourcesTest, PageTemplatesHaveTheirCaptionSizeFontAndControlOrder) {
         {IDD_MERGE_PAGE, L"文件合并", 320, 197, {s, s, 1003, 1002, s, s, 1004, 1005, s, s, 1010}},
         {IDD_RENAME_PAGE, L"批量重命名", 317, 192, {s, s,    1004, 1019, s,    1013, 1014,
                                                     s, 1026, 1024, s,    1025, 1017, 1000,
-                                                    s, 1022, 1023, 1021, 1018, 1001, 1020}},
+                                                    s, 1022, 1023, 1021, 1018, 1027, 1001,
+                                                    1020, 1028}},
         {IDD_ABOUT_PAGE, L"关于", 319, 198, {s, s, s, s, s}},
     };
     for (const Page& page : pages) {

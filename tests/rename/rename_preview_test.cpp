@@ -185,6 +185,7 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
         const std::vector<std::string> before = dir.Names();
 
         Renames listed;
+        std::pair<std::string, std::string> taken;
         std::string previewError;
         RecordingNotifications previewNotify;
         int32_t serial = 99;
@@ -194,7 +195,10 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
                 [&](const std::string& from, const std::string& to) {
                     listed.emplace_back(from, to);
                 },
-                c.order);
+                c.order,
+                [&](const std::string& from, const std::string& to) {
+                    taken = {from, to};
+                });
         } catch (const CFileException& e) {
             previewError = e.ErrorMessage();
         }
@@ -222,6 +226,11 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
             EXPECT_EQ(c.ends == Scenario::kTaken, !runError.empty());
         }
         EXPECT_EQ(runError, previewError);
+        if (!runError.empty()) {
+            // The preview names the rename the run failed at, its last one.
+            const rename_journal::Record& last = journal.records.back();
+            EXPECT_EQ(taken, std::make_pair(last.oldName, folder::StoredName(last.newName)));
+        }
         EXPECT_EQ(runSerial, serial);
         EXPECT_EQ(Applied(before, listed), dir.Names());
         if (c.untouched) EXPECT_EQ(c.untouched, dir.Content(c.untouched));
