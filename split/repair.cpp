@@ -124,7 +124,7 @@ RepairReport Rebuild(RepairReport report) {
     // Read again: time may have passed since the check, a question for instance.
     Series series;
     ChecksumList list;
-    if (!ReadChecksumFile(report.checksumPath, list)) {
+    if (ReadChecksumFile(report.checksumPath, list) != ChecksumRead::kRead) {
         report.result = RepairReport::kChecksumUnreadable;
         return report;
     }

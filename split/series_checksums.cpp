@@ -163,8 +163,9 @@ SeriesChecksumFile FindSeriesChecksumFile(const std::string& piecePath) {
     SeriesChecksumFile file;
     file.path = SeriesChecksumPath(piecePath);
     if (file.path.empty() || !Exists(file.path)) return file;
-    file.state = ReadChecksumFile(file.path, file.list) ? SeriesChecksumFile::kFound
-                                                        : SeriesChecksumFile::kUnreadable;
+    file.state = ReadChecksumFile(file.path, file.list) == ChecksumRead::kRead
+                     ? SeriesChecksumFile::kFound
+                     : SeriesChecksumFile::kUnreadable;
     return file;
 }
 
