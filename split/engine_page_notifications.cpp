@@ -77,6 +77,9 @@ void EnginePageNotifications::OpenFolder(const std::string& path) {
 bool EnginePageNotifications::StopRequested() {
     if (m_bStopping) return true;
     if (!m_pump.TakeStopRequest() || !m_szStopQuestion) return false;
+    // Input still waiting would otherwise reach the page through the box's own loop.
+    m_pump.Pump();
+    m_pump.TakeStopRequest();
     m_bStopping = Show(m_szStopQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
     return m_bStopping;
 }

@@ -89,7 +89,7 @@ TEST_P(DialogPixelsTest, EachProgressBarLiesInItsGroupBelowItsLabelAndClearOfIts
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scalings, DialogPixelsTest, ::testing::Values(96, 144, 192));
+INSTANTIATE_TEST_SUITE_P(Scalings, DialogPixelsTest, ::testing::Values(96, 120, 144, 192));
 
 }  // namespace
 }  // namespace e2e
