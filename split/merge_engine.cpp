@@ -154,13 +154,13 @@ Outcome MergeEngine::Scan() {
 // no piece header can be no piece: only then do the candidates need looking at.
 bool MergeEngine::OutputIsAPiece() {
     folder::FileIdentity output, other;
-    if (!folder::Identify(m_fields.m_strOutputPath, output)) return false;
-    if (folder::Identify(m_fields.m_strPiecePath, other) && other == output) return true;
+    if (!folder::IdentifyTarget(m_fields.m_strOutputPath, output)) return false;
+    if (folder::IdentifyTarget(m_fields.m_strPiecePath, other) && other == output) return true;
     if (!IsPieceFile(m_fields.m_strOutputPath)) return false;
     const std::vector<std::string>* candidates = Candidates();
     if (!candidates) return false;
     for (const std::string& candidate : *candidates) {
-        if (folder::Identify(candidate, other) && other == output) return true;
+        if (folder::IdentifyTarget(candidate, other) && other == output) return true;
     }
     return false;
 }

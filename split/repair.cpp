@@ -16,7 +16,7 @@ namespace {
 
 bool Exists(const std::string& path) {
     folder::FileIdentity identity;
-    return folder::Identify(path, identity);
+    return folder::IdentifyTarget(path, identity);
 }
 
 bool Holds(const std::string& path, const ChecksumLine& line) {

@@ -18,7 +18,7 @@ constexpr char kPieceSuffix[] = ".spt";
 
 bool Exists(const std::string& path) {
     folder::FileIdentity identity;
-    return folder::Identify(path, identity);
+    return folder::IdentifyTarget(path, identity);
 }
 
 bool IsDigit(char c) {

@@ -7,10 +7,13 @@
 #include "common/folder_names.h"
 #include "common/name_table.h"
 #include "common/temp_dir.h"
+#include "platform/file.h"
 #include "platform/path.h"
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace {
@@ -127,6 +130,37 @@ TEST(Identify, ComparesIdentityNotSpelling) {
     EXPECT_FALSE(same(dir.Join("a.bin"), dir.Join("sub")));
     folder::FileIdentity missing;
     EXPECT_FALSE(folder::Identify(dir.Join("missing"), missing));
+}
+
+// A rename keeps an entry's identity, and so does a folder's new content; a file
+// rewritten to another size is not the entry it was.
+TEST(Identify, KeepsAnEntryThroughARenameButNotThroughARewrite) {
+    TempDir dir;
+    dir.WriteFile("a.bin", "x");
+    ASSERT_TRUE(folder::Create(dir.Join("sub")));
+    folder::FileIdentity file, sub, now;
+    ASSERT_TRUE(folder::Identify(dir.Join("a.bin"), file));
+    ASSERT_TRUE(folder::Identify(dir.Join("sub"), sub));
+    ASSERT_TRUE(CFile::Rename(dir.Join("a.bin"), dir.Join("b.bin")));
+    ASSERT_TRUE(CFile::Rename(dir.Join("sub"), dir.Join("d")));
+    dir.WriteFile("d" + kSep + "inside", "x");
+    EXPECT_TRUE(folder::Identify(dir.Join("b.bin"), now) && now == file);
+    EXPECT_TRUE(folder::Identify(dir.Join("d"), now) && now == sub);
+    dir.WriteFile("b.bin", "longer");
+    EXPECT_TRUE(folder::Identify(dir.Join("b.bin"), now) && now != file);
+#ifndef _WIN32
+    // A link is itself, wherever it leads; its target is reached through it.
+    ASSERT_EQ(0, symlink("b.bin", dir.Join("link1").c_str()));
+    ASSERT_EQ(0, symlink("b.bin", dir.Join("link2").c_str()));
+    ASSERT_EQ(0, symlink("missing", dir.Join("dangling").c_str()));
+    folder::FileIdentity link1, link2, target;
+    ASSERT_TRUE(folder::Identify(dir.Join("link1"), link1));
+    ASSERT_TRUE(folder::Identify(dir.Join("link2"), link2));
+    EXPECT_NE(link1, link2);
+    EXPECT_TRUE(folder::Identify(dir.Join("dangling"), now));
+    ASSERT_TRUE(folder::IdentifyTarget(dir.Join("link1"), target));
+    EXPECT_TRUE(folder::Identify(dir.Join("b.bin"), now) && now == target);
+#endif
 }
 
 }  // namespace
