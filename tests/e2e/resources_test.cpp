@@ -176,9 +176,9 @@ TEST_F(ResourcesTest, PageTemplatesHaveTheirCaptionSizeFontAndControlOrder) {
     };
     const DWORD s = IDC_STATIC_LABEL;
     const Page pages[] = {
-        {IDD_SPLIT_PAGE, L"文件分割", 315, 201, {s,    1003, 1002, s,    s,    s,    1004,
-                                                 1005, s,    1000, s,    1030, 1008, s,
-                                                 s,    s,    1026, s,    1027, 1028, 1029, s}},
+        {IDD_SPLIT_PAGE, L"文件分割", 315, 201, {s,    1003, 1002, s,    s,    s, 1004, 1005,
+                                                 s,    1000, s,    1030, 1008, s, s,    s,
+                                                 1026, s,    1027, 1028, 1029, s}},
         {IDD_MERGE_PAGE, L"文件合并", 320, 197, {s, 1003, 1002, s, s, 1004, 1005, s, 1010, s, s}},
         {IDD_RENAME_PAGE, L"批量重命名", 317, 192, {1019, 1013, 1014, 1026, 1017, 1021, 1001,
                                                     1020, 1024, 1025, 1000, 1022, 1023, 1018,
