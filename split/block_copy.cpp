@@ -15,6 +15,8 @@ constexpr uint64_t kBlock = 10240;
 constexpr uint64_t kMostPerCall = 1u << 30;
 constexpr size_t kDigestBuffer = 4u << 20;
 constexpr long kHandleEof = 38;
+// Below this a thread costs more than the digest it takes over.
+constexpr size_t kWorthAThread = 256u << 10;
 
 // The steps of the blocks that have arrived, in order, as soon as they have.
 class Steps {
@@ -48,8 +50,9 @@ uint64_t Smaller(uint64_t a, uint64_t b) {
 // Writes the bytes and feeds them to the digests, the second on a thread of its own:
 // each digest costs more than the copy itself, and a split has two.
 void WriteAndFeed(const char* data, size_t size, CFile& out, Sha256& first, Sha256* second) {
-    if (!second) {
+    if (!second || size < kWorthAThread) {
         first.Update(data, size);
+        if (second) second->Update(data, size);
         out.Write(data, size);
         return;
     }

@@ -155,7 +155,7 @@ TEST_F(MergePageTest, AMissingPieceIsRebuiltFromTheSpareOnYesAndTheJoinIsTheOrig
     ASSERT_NE(box.window, nullptr) << "no question";
     EXPECT_EQ(box.text, L"分割文件 movie1.avi.spt 缺失或已损坏。\n用恢复文件重建它吗?");
     EXPECT_THAT(box.buttons, ::testing::ElementsAre(IDYES, IDNO));
-    Photograph(L"merge-rebuild-question.bmp");
+    EXPECT_TRUE(SaveWindowPicture(box.window, ScreenshotPath(L"merge-rebuild-question.bmp")));
     ASSERT_TRUE(AnswerMessageBox(box.window, IDYES));
     EXPECT_TRUE(SameFolder(OpenedByShell(), m_folder.wstring()));
     EXPECT_TRUE(ReadBytes(pieces / L"movie1.avi.spt") == lost) << "the piece came back otherwise";

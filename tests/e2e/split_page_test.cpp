@@ -214,7 +214,8 @@ TEST_F(SplitPageTest, ASplitWritesThePiecesFillsTheBarAndOpensTheFolder) {
     EXPECT_FALSE(IsHeldOpen(movie)) << "a finished split lets go of its source";
     const std::string lines = ReadBytes(pieces / L"movie.avi.sha256");
     for (int i = 0; i < 3; ++i) {
-        const std::string line = Sha256Hex(expected[i]) + "  movie" + std::to_string(i) + ".avi.spt\n";
+        const std::string line =
+            Sha256Hex(expected[i]) + "  movie" + std::to_string(i) + ".avi.spt\n";
         EXPECT_NE(lines.find(line), std::string::npos) << lines;
     }
     EXPECT_NE(lines.find(ChecksumLineOf(movie)), std::string::npos) << lines;

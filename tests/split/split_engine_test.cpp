@@ -137,8 +137,9 @@ TEST_F(SplitEngineTest, ExistingFolderIsReusedOnlyOnYes) {
     Recorder blocked;
     blocked.answerYes = true;
     EXPECT_EQ(Split(f, blocked).status, Outcome::kRefused);
-    EXPECT_EQ(blocked.Calls()[3], "message " + split_text::Format(split_text::kCannotClearOld,
-                                                                  dir.Join("a/a.txt.sha256")));
+    EXPECT_EQ(blocked.Calls()[3],
+              "message " + split_text::Format(split_text::kCannotClearOld,
+                                              f.m_strTargetFolder + "a.txt.sha256"));
     EXPECT_EQ(dir.ReadFile("a/a0.txt.spt"), std::string(3000000, 'x'));
     fs::remove(dir.Join("a/a.txt.sha256"));
 
