@@ -4,6 +4,7 @@
 #include "app/framework/folder_picker.h"
 #include "app/framework/shell_open.h"
 #include "platform/engine_notifications.h"
+#include "platform/file_exception.h"
 #include "platform/text.h"
 #include "platform/win32/system_path.h"
 #include "platform/win32/wide.h"
@@ -135,8 +136,15 @@ void CMyPropertyPage3::OnExecute() {
     // would surprise the user.
     if (!UpdateData(true)) return;
     PageNotifications notify(*this);
-    const JournaledRenameReport report =
-        RunJournaledRename(*this, m_nSerial, notify, RenameOrder::kListing);
+    JournaledRenameReport report;
+    try {
+        report = RunJournaledRename(*this, m_nSerial, notify, RenameOrder::kListing);
+    } catch (CFileException& e) {
+        // The page reports a failed rename as the framework's rename does, without a
+        // name; quillet-cli names the entry.
+        if (e.m_strFileName.rfind(m_strFolder, 0) == 0) e.m_strFileName.clear();
+        throw;
+    }
     if (report.journal.kind == JournalTrouble::kNoStateFolder) {
         MessageBox(rename_text::kNoStateFolder, MB_ICONSTOP);
     } else if (report.journal.kind == JournalTrouble::kUnwritable) {

@@ -396,7 +396,7 @@ elseif(CASE STREQUAL "dry_run")
     file(WRITE "${WORK}/photos/pic000.jpg" "taken")
     run(rename photos --sequence pic --increment 0 --dry-run)
     expect("status of a dry run that meets a taken name" "${status}" 1)
-    expect_error("对 一未命名文件 的存取被拒绝。")
+    expect_error("a.jpg 的存取被拒绝。")
     if(NOT EXISTS "${WORK}/photos/a.jpg")
         message(FATAL_ERROR "${CASE}: the dry run renamed a.jpg")
     endif()
@@ -470,7 +470,7 @@ elseif(CASE STREQUAL "names")
     expect_output("â.txt -> â.log\n")
     # "a.txt" would become "â.txt", which exists: refused, and both keep their names.
     row(d "a.txt;â.txt" "rename;FOLDER;--replace;a.txt;â.txt" 1 "a.txt|a.txt;â.txt|â.txt")
-    expect_error("对 一未命名文件 的存取被拒绝。")
+    expect_error("a.txt 的存取被拒绝。")
     # A folder whose path is over 260 characters long.
     row("${p}/${q}/${r}" "사진.txt" "rename;FOLDER;--extension;png" 0 "사진.png|사진.txt")
     # Split, verify and merge of a source whose name 936 cannot hold.

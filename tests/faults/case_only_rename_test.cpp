@@ -59,7 +59,7 @@ TEST_F(FaultCaseOnlyRename, ANameTakenInAnotherCaseIsStillTaken) {
     s.m_bReplaceText = 1;
     s.m_strFind = "a";
     s.m_strReplace = "b";
-    EXPECT_EQ(FileErrorText([&] { Run(s); }), AccessDeniedText("一未命名文件"));
+    EXPECT_EQ(FileErrorText([&] { Run(s); }), AccessDeniedText(disk.Join("a.txt")));
     EXPECT_EQ(NamesIn(disk.path()), (std::vector<std::string>{"B.txt", "a.txt"}));
     EXPECT_EQ(ReadBytes(disk.Join("a.txt")), "a");
     EXPECT_EQ(ReadBytes(disk.Join("B.txt")), "b");
