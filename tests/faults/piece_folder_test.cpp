@@ -151,8 +151,8 @@ TEST_F(FaultPieceFolder, TwoWholeSeriesMergeNothingSilently) {
         EXPECT_EQ(ReadBytes(dir.Join("s.out")), "");
     }
     EXPECT_EQ(NamesIn(folderPath),
-              (std::vector<std::string>{"s0.bin.spt", "s1.bin.spt", "s2.bin.spt", "t0.bin.spt",
-                                        "t1.bin.spt"}));
+              (std::vector<std::string>{"s.bin.sha256", "s0.bin.spt", "s1.bin.spt", "s2.bin.spt",
+                                        "t0.bin.spt", "t1.bin.spt"}));
     ExpectPiecesUnchanged();
 }
 
