@@ -36,7 +36,7 @@ std::vector<DroppedEntry> TakeDroppedFiles(HDROP drop) {
         ::DragQueryFileW(drop, i, &name[0], length + 1);
         name.resize(length);
         const std::string path = wide::ToUtf8(name);
-        const DWORD attributes = ::GetFileAttributesW(system_path::ForCall(path).c_str());
+        const DWORD attributes = system_path::Attributes(path);
         const bool folder =
             attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
         entries.push_back({path, folder});
