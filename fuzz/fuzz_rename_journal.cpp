@@ -3,6 +3,18 @@
 #include "fuzz/fuzz_input.h"
 #include "rename/rename_journal.h"
 
+namespace {
+
+// What a journal may hold as a name: no separator and no NUL, which the reader refuses.
+std::string PlainName(std::string name) {
+    for (char& c : name) {
+        if (c == '/' || c == '\\' || c == '\0') c = '_';
+    }
+    return name;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     rename_journal::Journal any;
     size_t badLine = 0;
@@ -11,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FUZZ_CHECK(ok == (badLine == 0));
 
     FuzzInput input(bytes, size);
-    const std::string folder = "/" + input.TakeString();
+    const std::string folder = "/" + PlainName(input.TakeString());
     folder::FileIdentity folderId;
     folderId.isDirectory = true;
     folderId.created = input.TakeByte();
@@ -25,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         r.identity.size = input.TakeByte();
         r.identity.modified = static_cast<uint64_t>(input.TakeByte()) << 63;
         r.identity.created = input.TakeByte();
-        r.oldName = "o" + input.TakeString();
-        r.newName = "n" + input.TakeString();
+        r.oldName = "o" + PlainName(input.TakeString());
+        r.newName = "n" + PlainName(input.TakeString());
         text += rename_journal::Line(r);
         written.push_back(r);
     }
