@@ -1,5 +1,5 @@
-// SHA-256 from the system's own implementation: libcrypto on POSIX, CryptoAPI on
-// Windows. Running digests, fed in any number of runs.
+// SHA-256 from the system's own implementation: libcrypto on POSIX, CNG (or
+// CryptoAPI before Vista) on Windows. Running digests, fed in any number of runs.
 #pragma once
 
 #include <array>
@@ -33,5 +33,6 @@ class Sha256 {
 
   private:
     void* m_context = nullptr;
-    uintptr_t m_provider = 0;  // Windows: the provider the hash lives in
+    uintptr_t m_provider = 0;  // Windows, CryptoAPI: the provider the hash lives in
+    void* m_object = nullptr;  // Windows, CNG: the hash object's memory
 };
