@@ -40,6 +40,7 @@ CMyPropertyPage5::CMyPropertyPage5() : CPropertyPage(IDD_ABOUT_PAGE) {}
 bool CMyPropertyPage5::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     m_hLinkFocus = link_focus::Create(m_hWnd);
+    link_focus::Name(m_hLinkFocus, about_links::kLinks[m_nFocusLink].text);
     LoadImagesForDpi();
     return true;
 }
@@ -164,6 +165,7 @@ void CMyPropertyPage5::OnLinkKey(UINT key) {
         default:
             return;
     }
+    link_focus::Name(m_hLinkFocus, about_links::kLinks[m_nFocusLink].text);
     Invalidate();
 }
 

@@ -1,5 +1,7 @@
 #include "about/link_focus.h"
 
+#include "platform/win32/wide.h"
+
 namespace link_focus {
 namespace {
 
@@ -48,6 +50,12 @@ HWND Create(HWND page) {
     // No size: the page draws the links and their focus rectangle.
     return ::CreateWindowExW(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
                              page, nullptr, instance, nullptr);
+}
+
+void Name(HWND focus, const char* cp936_text) {
+    if (!focus) return;
+    ::SetWindowTextW(focus, wide::FromCp936(cp936_text).c_str());
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, focus, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace link_focus

@@ -12,5 +12,7 @@ constexpr UINT kKeyMessage = WM_APP + 1;
 constexpr UINT kFocusMessage = WM_APP + 2;
 
 HWND Create(HWND page);
+// Screen readers read the focus window's text: it names the link the rectangle is on.
+void Name(HWND focus, const char* cp936_text);
 
 }  // namespace link_focus

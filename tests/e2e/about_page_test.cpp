@@ -223,6 +223,8 @@ TEST_F(AboutPageTest, TabReachesTheLinksTheArrowsWalkThemAndEnterOpensTheOneInFo
     ASSERT_TRUE(Recorder().WaitForEntries(2, kPatienceMs));
     Sleep(kQuietMs);
     EXPECT_THAT(Recorder().Entries(), ElementsAre(Address(2), Address(2)));
+    EXPECT_EQ(TextOf(focus), FromCodePage(about_links::kLinks[2].text, 936))
+        << "a screen reader would not name the link in focus";
     EXPECT_TRUE(IsWindow(m_sheet)) << "Enter closed the program";
 }
 

@@ -69,7 +69,11 @@ std::vector<std::pair<DWORD, std::wstring>> ShownTexts(HWND page) {
         const bool edit = lstrcmpiW(kind.c_str(), L"Edit") == 0;
         const bool icon = lstrcmpiW(kind.c_str(), L"Static") == 0 &&
                           (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-        if (!text.empty() && !edit && !icon) {
+        RECT area{};
+        GetWindowRect(child, &area);
+        // The About page's link focus has no area: its text is only for screen readers.
+        const bool shown = !IsRectEmpty(&area);
+        if (!text.empty() && !edit && !icon && shown) {
             texts.emplace_back(static_cast<WORD>(GetDlgCtrlID(child)), text);
         }
     }
