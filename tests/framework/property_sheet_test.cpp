@@ -130,4 +130,19 @@ TEST_F(PropertySheetTest, TabsTakeTheTemplateCaptionsInOrder) {
     EXPECT_STREQ(title, "sheet");
 }
 
+// Windows suggests where the sheet goes at the new DPI; Wine never sends the message.
+TEST_F(PropertySheetTest, ADpiChangeMovesTheSheetToTheSuggestedRectangle) {
+    RECT before{};
+    ::GetWindowRect(sheet.m_hWnd, &before);
+    RECT suggested = {before.left + 30, before.top + 20, before.right + 130,
+                      before.bottom + 90};
+    constexpr UINT kDpiChanged = 0x02E0;
+    sheet.SendMessage(kDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT after{};
+    ::GetWindowRect(sheet.m_hWnd, &after);
+    EXPECT_TRUE(::EqualRect(&after, &suggested))
+        << after.left << "," << after.top << " " << after.right << "," << after.bottom;
+    EXPECT_EQ(CurrentPage(), first.m_hWnd);
+}
+
 }  // namespace
