@@ -102,6 +102,7 @@ struct RunResult {
     bool killed = false;
     bool hung = false;
     int status = -1;  // exit status when it ended by itself
+    int signal = 0;   // or the signal that ended it
 };
 
 // What a run is watched by: the share of the work done, and a short wait for more.
@@ -150,6 +151,7 @@ RunResult Run(const std::vector<std::string>& args, const Watch& watch) {
     }
     result.killed = !result.hung && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     return result;
 }
 
@@ -497,7 +499,10 @@ Tally Campaign(Scenario& s, int kills, std::mt19937& random) {
             if (!run.killed) {
                 ++t.early;
                 if (run.status != 0) {
-                    t.problems.push_back(std::string(s.name()) + ": a run failed by itself");
+                    t.problems.push_back(std::string(s.name()) + ": a run failed by itself (" +
+                                         (run.signal ? "signal " + std::to_string(run.signal)
+                                                     : "exit " + std::to_string(run.status)) +
+                                         ")");
                     PrintLog();
                 }
                 continue;
