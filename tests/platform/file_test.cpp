@@ -355,7 +355,9 @@ TEST(File, ExclusiveAndReplacingCreatesNeverWriteThroughALink) {
             std::filesystem::create_symlink(dir.Join("victim"), name, linked);
         if (holds == "a dangling link")
             std::filesystem::create_symlink(dir.Join("planted"), name, linked);
-        if (holds == "a folder") ASSERT_TRUE(folder::Create(name));
+        if (holds == "a folder") {
+            ASSERT_TRUE(folder::Create(name));
+        }
         if (linked) continue;  // a system that makes no links has none to fear
         for (unsigned mode : {kNew, kReplace}) {
             const long expected = mode == kNew ? c.newError : c.replaceError;
