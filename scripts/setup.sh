@@ -25,13 +25,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
     *:i386*) dpkg --print-foreign-architectures | grep -qx i386 ||
                  $SUDO dpkg --add-architecture i386 ;;
     esac
-    # A mirror in the middle of a sync fails an update now and then: try again, then go
-    # on with the lists there are (the install still fails if a package is not in them).
-    for attempt in 1 2 3; do
-        $SUDO apt-get update -qq && break
-        [ "$attempt" = 3 ] && echo "setup: apt-get update failed 3 times; using the lists there are" >&2
-        sleep 15
-    done
+    bash "$(dirname "$0")/apt-update.sh" $SUDO
     [ "${#missing[@]}" -gt 0 ] && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 

@@ -9,8 +9,8 @@ EnginePageNotifications::EnginePageNotifications(CDialog& page, const CProgressC
     : m_page(page),
       m_progress(progress),
       m_kind(kind),
-      m_szStopQuestion(stopQuestion),
       m_pump(page.GetSafeHwnd()),
+      m_szStopQuestion(stopQuestion),
       m_sessionEnd(page.GetSafeHwnd(), app_text::kRunBlocksSessionEnd) {}
 
 EnginePageNotifications::~EnginePageNotifications() {

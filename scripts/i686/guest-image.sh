@@ -72,10 +72,11 @@ printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod +x "$root/usr/sbin/policy-rc.d"
 
 log "installing ${#packages[@]} packages"
-in_guest() { chroot "$root" env DEBIAN_FRONTEND=noninteractive LANG=C "$@"; }
+guest_command=(chroot "$root" env DEBIAN_FRONTEND=noninteractive LANG=C)
+in_guest() { "${guest_command[@]}" "$@"; }
 in_guest dpkg --add-architecture i386
 # Two i386 setup scripts cannot run on a host that refuses 32-bit code; they are harmless.
-{ in_guest apt-get update -qq &&
+{ bash "$here/../apt-update.sh" "${guest_command[@]}" &&
   in_guest apt-get install -y -qq --no-install-recommends "${packages[@]}"; } \
     >"$guest/packages.log" 2>&1 || { tail -n 20 "$guest/packages.log" >&2; exit 1; }
 for locale in zh_CN en_US ja_JP; do in_guest localedef -i $locale -f UTF-8 $locale.UTF-8; done

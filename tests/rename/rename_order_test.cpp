@@ -86,8 +86,8 @@ TEST(RenameOrder, EachOrderTakesTheEntriesAsWrittenOut) {
 TEST(WindowsCase, UpcaseIsTheSystemsForEveryUnit) {
 #ifdef _WIN32
     using Upcase = WCHAR(WINAPI*)(WCHAR);
-    const auto system = reinterpret_cast<Upcase>(
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlUpcaseUnicodeChar"));
+    const auto system = reinterpret_cast<Upcase>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlUpcaseUnicodeChar")));
     ASSERT_NE(nullptr, system);
 #else
     // The C library knows no Windows; its mappings that lead back are the ones Windows

@@ -234,7 +234,9 @@ TEST(RenamePreview, ListsExactlyWhatTheRunThenDoesAndStopsWhereItStops) {
         }
         EXPECT_EQ(runSerial, serial);
         EXPECT_EQ(Applied(before, listed), dir.Names());
-        if (c.untouched) EXPECT_EQ(c.untouched, dir.Content(c.untouched));
+        if (c.untouched) {
+            EXPECT_EQ(c.untouched, dir.Content(c.untouched));
+        }
         if (runError.empty()) {
             // A name that stays as it was is listed, but nothing changes and it is not counted.
             const auto changed = std::count_if(listed.begin(), listed.end(),
