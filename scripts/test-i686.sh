@@ -22,13 +22,15 @@ direct=
 [ "${QUILLET_I686_RUNNER:-}" != guest ] && bash scripts/i686/runs-32bit-code.sh && direct=1
 # A program starts slowly in the emulated PC: there each test program runs all its cases
 # as one ctest test.
-per_program=ON
-[ -n "$direct" ] && per_program=OFF
+# The window tests' code-page runs are left to the x86-64 build there.
+per_program=ON code_page_runs=OFF
+[ -n "$direct" ] && per_program=OFF code_page_runs=ON
 # The tests run the programs of the release zip, so it is made (again) from this tree.
 bash scripts/package.sh
 echo "== the shipped 32-bit Windows build, with its tests"
 cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
-      -DQUILLET_TESTS_PER_PROGRAM=$per_program -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+      -DQUILLET_TESTS_PER_PROGRAM=$per_program -DQUILLET_CODE_PAGE_RUNS=$code_page_runs \
+      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
       -DQUILLET_DIST="$root/dist" >/dev/null
 cmake --build build/win32
 log=$root/build/win32/i686-tests.log
