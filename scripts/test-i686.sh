@@ -21,8 +21,7 @@ bash scripts/setup.sh
 direct=
 [ "${QUILLET_I686_RUNNER:-}" != guest ] && bash scripts/i686/runs-32bit-code.sh && direct=1
 # A program starts slowly in the emulated PC: there each test program runs all its cases
-# as one ctest test.
-# The window tests' code-page runs are left to the x86-64 build there.
+# as one ctest test, and the window tests' code-page runs are left to the x86-64 build.
 per_program=ON code_page_runs=OFF
 [ -n "$direct" ] && per_program=OFF code_page_runs=ON
 # The tests run the programs of the release zip, so it is made (again) from this tree.
