@@ -26,21 +26,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
                  $SUDO dpkg --add-architecture i386 ;;
     esac
     bash "$(dirname "$0")/apt-update.sh" $SUDO
-    install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}")
-    if ! $SUDO "${install[@]}" >/dev/null; then
-        # A suite whose i386 list could not be fetched offers its amd64 versions only,
-        # which the i386 halves of the same libraries cannot match: install without it.
-        pins=$(mktemp)
-        for list in /var/lib/apt/lists/*_binary-amd64_Packages*; do
-            compgen -G "${list%%_binary-amd64_*}_binary-i386_Packages*" >/dev/null && continue
-            suite=${list##*_dists_}
-            printf 'Package: *\nPin: release n=%s\nPin-Priority: -1\n\n' "${suite%%_*}"
-        done | sort -u >"$pins"
-        [ -s "$pins" ] || exit 1
-        echo "setup: installing without $(grep -c ^Pin: "$pins") suite(s) whose i386 list is missing" >&2
-        $SUDO "${install[@]}" -o Dir::Etc::Preferences="$pins" >/dev/null
-        rm -f "$pins"
-    fi
+    bash "$(dirname "$0")/apt-install.sh" "" $SUDO -- "${missing[@]}" >/dev/null
 fi
 
 # Wine takes its ANSI code page from the locale, which must exist: 936 from zh_CN, and

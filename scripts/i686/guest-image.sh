@@ -77,7 +77,8 @@ in_guest() { "${guest_command[@]}" "$@"; }
 in_guest dpkg --add-architecture i386
 # Two i386 setup scripts cannot run on a host that refuses 32-bit code; they are harmless.
 { bash "$here/../apt-update.sh" "${guest_command[@]}" &&
-  in_guest apt-get install -y -qq --no-install-recommends "${packages[@]}"; } \
+  bash "$here/../apt-install.sh" "$root" "${guest_command[@]}" -- --no-install-recommends \
+      "${packages[@]}"; } \
     >"$guest/packages.log" 2>&1 || { tail -n 20 "$guest/packages.log" >&2; exit 1; }
 for locale in zh_CN en_US ja_JP; do in_guest localedef -i $locale -f UTF-8 $locale.UTF-8; done
 

@@ -339,30 +339,61 @@ uintmax_t BytesIn(const fs::path& folder) {
     return total;
 }
 
-TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInput) {
-    // The checks count only if the split was still running after the last of them. The
-    // split writes only between the rounds of its message pump, so pieces that grow
-    // after the window has answered a message sent behind the close prove that the
-    // round which took the close has ended and the split went on. A machine fast enough
-    // to finish first gets a source four times as large; the bar's range wraps above
-    // 640 MiB, and a position beyond the maximum shows a full bar. The source goes into
-    // 5,120 pieces of whole blocks: the copy itself is over in a moment, but every piece
-    // file costs Wine its creation, so the split lasts for seconds.
-    for (long long megabytes : {300LL, 1200LL, 3600LL}) {
-        SCOPED_TRACE(std::to_string(megabytes) + " MB");
-        const std::wstring name = L"big" + std::to_wstring(megabytes);
-        const fs::path big = MakeSparseFile(m_folder / (name + L".bin"), megabytes * 1048576);
-        const fs::path pieces = m_folder / name;
+// A split long enough for what a test does while it runs. The copy of a sparse source is
+// over in a moment, but every piece file costs Wine its creation: 640 pieces outlast the
+// checks under Wine, and a machine that finishes them first gets 5,120, then a source
+// four times as large. The bar's range wraps above 640 MiB, and a position beyond the
+// maximum shows a full bar.
+struct LongSplit {
+    long long megabytes;
+    unsigned pieces;
+
+    std::wstring Name(const wchar_t* prefix) const {
+        return prefix + std::to_wstring(megabytes) + L"x" + std::to_wstring(pieces) + L"_";
+    }
+    std::string Piece(unsigned index) const {
+        const auto chunk = static_cast<unsigned>(megabytes * 1048576 / pieces);
+        return PieceBytes(index, pieces, chunk, std::string(chunk, '\0'));
+    }
+};
+const LongSplit kLongSplits[] = {{300, 640}, {300, 5120}, {1200, 5120}, {3600, 5120}};
+
+class LongSplitTest : public SplitPageTest {
+  protected:
+    // Splits `big` by parts and waits for the bar to move.
+    void Start(const fs::path& big, const LongSplit& split) {
         ASSERT_TRUE(ChooseSource(big));
         ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_BY_PARTS));
         ASSERT_TRUE(
             WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, kPatienceMs));
-        SetControlText(m_page, IDC_SPLIT_PART_COUNT, L"5120");
+        SetControlText(m_page, IDC_SPLIT_PART_COUNT, std::to_wstring(split.pieces));
         ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
+        ASSERT_TRUE(WaitUntil([&] { return ProgressPos(ProgressBarOf(m_page)) > 0; }, 60000))
+            << "the bar never moved";
+    }
+
+    fs::path MakeSource(const std::wstring& name, const LongSplit& split) {
+        return MakeSparseFile(m_folder / (name + L".bin"), split.megabytes * 1048576);
+    }
+};
+
+std::string Describe(const LongSplit& split) {
+    return std::to_string(split.megabytes) + " MB in " + std::to_string(split.pieces);
+}
+
+TEST_F(LongSplitTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInput) {
+    // The checks count only if the split was still running after the last of them. The
+    // split writes only between the rounds of its message pump, so pieces that grow
+    // after the window has answered a message sent behind the close prove that the
+    // round which took the close has ended and the split went on.
+    for (const LongSplit& split : kLongSplits) {
+        SCOPED_TRACE(Describe(split));
+        const std::wstring name = split.Name(L"big");
+        const fs::path big = MakeSource(name, split);
+        const fs::path pieces = m_folder / name;
+        ASSERT_NO_FATAL_FAILURE(Start(big, split));
 
         HWND bar = ProgressBarOf(m_page);
-        ASSERT_TRUE(WaitUntil([&] { return ProgressPos(bar) > 0; }, 60000))
-            << "the bar never moved";
         const bool responded = Responds(m_sheet);
         const int early = ProgressPos(bar);
         const bool dragged = DragCaption(m_sheet, 40, 30);
@@ -380,9 +411,8 @@ TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInpu
 
         const std::wstring opened = OpenedByShell(600000);
         if (!stillRunning) {
-            // Too short for this machine: start again on a larger source.
-            std::printf("a split of %lld MB ended before the checks; trying a larger one\n",
-                        megabytes);
+            std::printf("a split of %s ended before the checks; trying a longer one\n",
+                        Describe(split).c_str());
             ASSERT_FALSE(opened.empty()) << "the split did not end";
             std::error_code ignored;
             fs::remove_all(pieces, ignored);
@@ -408,59 +438,49 @@ TEST_F(SplitPageTest, ALongSplitKeepsTheWindowAliveAndMovableButTakesNoOtherInpu
         EXPECT_EQ(CurrentTab(m_sheet), 0);
         EXPECT_EQ(FindDialogOwnedBy(m_app.pid(), m_sheet), nullptr)
             << "a click during the split was obeyed";
-        const unsigned chunk = static_cast<unsigned>(megabytes * 1048576 / 5120);
-        EXPECT_EQ(ReadBytes(pieces / (name + L"5119.bin.spt")),
-                  PieceBytes(5119, 5120, chunk, std::string(chunk, '\0')));
+        const unsigned last = split.pieces - 1;
+        EXPECT_EQ(ReadBytes(pieces / (name + std::to_wstring(last) + L".bin.spt")),
+                  split.Piece(last));
         std::error_code ignored;
         fs::remove_all(m_folder, ignored);
         return;
     }
-    FAIL() << "even a split of 3600 MB ended before the checks";
+    FAIL() << "even the longest split ended before the checks";
 }
 
-TEST_F(SplitPageTest, EscapeDuringASplitAndYesKeepTheWholePiecesAndRemoveTheUnfinishedOne) {
+TEST_F(LongSplitTest, EscapeDuringASplitAndYesKeepTheWholePiecesAndRemoveTheUnfinishedOne) {
     // As above: the answer counts only if the split was still running when it came.
-    for (long long megabytes : {300LL, 1200LL, 3600LL}) {
-        SCOPED_TRACE(std::to_string(megabytes) + " MB");
-        const std::wstring name = L"stop" + std::to_wstring(megabytes);
-        const fs::path big = MakeSparseFile(m_folder / (name + L".bin"), megabytes * 1048576);
+    for (const LongSplit& split : kLongSplits) {
+        SCOPED_TRACE(Describe(split));
+        const std::wstring name = split.Name(L"stop");
         const fs::path pieces = m_folder / name;
-        ASSERT_TRUE(ChooseSource(big));
-        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_BY_PARTS));
-        ASSERT_TRUE(
-            WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, kPatienceMs));
-        SetControlText(m_page, IDC_SPLIT_PART_COUNT, L"5120");
-        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
-        HWND bar = ProgressBarOf(m_page);
-        ASSERT_TRUE(WaitUntil([&] { return ProgressPos(bar) > 0; }, 60000));
+        ASSERT_NO_FATAL_FAILURE(Start(MakeSource(name, split), split));
 
         PostMessageW(m_page, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
         const MessageBoxInfo question = WaitForMessageBox(m_app.pid(), m_sheet, 10000);
         if (!question.window) {
             ASSERT_NE(OpenedByShell(600000), L"") << "the split did not end";
             Recorder().Clear();
-            continue;  // too short for this machine: a larger source
+            continue;  // too short for this machine: a longer one
         }
         EXPECT_EQ(question.text, FromCodePage(split_text::kAskStopSplit, 936));
         ASSERT_TRUE(AnswerMessageBox(question.window, IDYES));
         const MessageBoxInfo said = WaitForMessageBox(m_app.pid(), m_sheet, kPatienceMs);
         ASSERT_NE(said.window, nullptr) << "the stop was not reported";
 
-        const unsigned chunk = static_cast<unsigned>(megabytes * 1048576 / 5120);
         size_t count = 0;
         for (const auto& entry : fs::directory_iterator(pieces)) {
             // Each header holds its piece's number, so piece 10 is a byte longer than piece 9.
             const unsigned index = static_cast<unsigned>(
                 std::stoul(entry.path().filename().wstring().substr(name.size())));
-            const std::string whole = PieceBytes(index, 5120, chunk, std::string(chunk, '\0'));
-            EXPECT_EQ(entry.file_size(), whole.size()) << entry.path().string();
+            EXPECT_EQ(entry.file_size(), split.Piece(index).size()) << entry.path().string();
             ++count;
         }
         ASSERT_GT(count, 0u);
-        ASSERT_LT(count, 5120u);
+        ASSERT_LT(count, split.pieces);
         for (unsigned i = 0; i < count; ++i) {
             ASSERT_EQ(ReadBytes(pieces / (name + std::to_wstring(i) + L".bin.spt")),
-                      PieceBytes(i, 5120, chunk, std::string(chunk, '\0')))
+                      split.Piece(i))
                 << "piece " << i;
         }
         EXPECT_NE(said.text.find(L" " + std::to_wstring(count) + L" "), std::wstring::npos)
@@ -474,23 +494,16 @@ TEST_F(SplitPageTest, EscapeDuringASplitAndYesKeepTheWholePiecesAndRemoveTheUnfi
         fs::remove_all(m_folder, ignored);
         return;
     }
-    FAIL() << "even a split of 3600 MB ended before the stop";
+    FAIL() << "even the longest split ended before the stop";
 }
 
-TEST_F(SplitPageTest, ASessionEndDuringASplitIsRefusedAndEveryPieceComesOutWhole) {
+TEST_F(LongSplitTest, ASessionEndDuringASplitIsRefusedAndEveryPieceComesOutWhole) {
     // As above: the answer counts only if the split was still running when it came.
-    for (long long megabytes : {300LL, 1200LL, 3600LL}) {
-        SCOPED_TRACE(std::to_string(megabytes) + " MB");
-        const std::wstring name = L"end" + std::to_wstring(megabytes);
-        const fs::path big = MakeSparseFile(m_folder / (name + L".bin"), megabytes * 1048576);
-        ASSERT_TRUE(ChooseSource(big));
-        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_BY_PARTS));
-        ASSERT_TRUE(
-            WaitUntil([&] { return IsControlChecked(m_page, IDC_SPLIT_BY_PARTS); }, kPatienceMs));
-        SetControlText(m_page, IDC_SPLIT_PART_COUNT, L"5120");
-        ASSERT_TRUE(ClickControl(m_page, IDC_SPLIT_RUN));
-        HWND bar = ProgressBarOf(m_page);
-        ASSERT_TRUE(WaitUntil([&] { return ProgressPos(bar) > 0; }, 60000));
+    for (const LongSplit& split : kLongSplits) {
+        SCOPED_TRACE(Describe(split));
+        const std::wstring name = split.Name(L"end");
+        const fs::path big = MakeSource(name, split);
+        ASSERT_NO_FATAL_FAILURE(Start(big, split));
 
         DWORD_PTR answer = 1;
         const bool answered = SendMessageTimeoutW(m_sheet, WM_QUERYENDSESSION, 0, 0,
@@ -499,24 +512,22 @@ TEST_F(SplitPageTest, ASessionEndDuringASplitIsRefusedAndEveryPieceComesOutWhole
         ASSERT_NE(OpenedByShell(600000), L"") << "the split did not end";
         if (!duringRun) {
             Recorder().Clear();
-            continue;  // too short for this machine: a larger source
+            continue;  // too short for this machine: a longer one
         }
         EXPECT_TRUE(answered);
         EXPECT_EQ(answer, 0u) << "the session end was allowed mid-run";
         answer = 0;
         SendMessageTimeoutW(m_sheet, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
         EXPECT_NE(answer, 0u) << "a session end after the run was refused";
-        const unsigned chunk = static_cast<unsigned>(megabytes * 1048576 / 5120);
-        const std::string data(chunk, '\0');
-        for (unsigned i = 0; i < 5120; ++i) {
+        for (unsigned i = 0; i < split.pieces; ++i) {
             const fs::path piece = m_folder / name / (name + std::to_wstring(i) + L".bin.spt");
-            ASSERT_EQ(fs::file_size(piece), PieceBytes(i, 5120, chunk, data).size()) << i;
+            ASSERT_EQ(fs::file_size(piece), split.Piece(i).size()) << i;
         }
         std::error_code ignored;
         fs::remove_all(m_folder, ignored);
         return;
     }
-    FAIL() << "even a split of 3600 MB ended before the session end was asked";
+    FAIL() << "even the longest split ended before the session end was asked";
 }
 
 }  // namespace
