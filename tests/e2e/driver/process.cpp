@@ -34,9 +34,17 @@ bool AppProcess::Start(const std::wstring& exe) {
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
-    const BOOL started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
-                                        nullptr, folder.c_str(), &startup, &m_info);
-    const DWORD error = GetLastError();
+    // Wine's loader now and then fails to bring a new process up under load (error 1359,
+    // before any code of the program ran): such a start is tried again.
+    BOOL started = FALSE;
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0) Sleep(500);
+        started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
+                                 nullptr, folder.c_str(), &startup, &m_info);
+        error = GetLastError();
+        if (started || error != ERROR_INTERNAL_ERROR) break;
+    }
     if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
     if (!started) {
         m_error = L"cannot start " + exe + L": error " + std::to_wstring(error);
